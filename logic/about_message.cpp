@@ -1,0 +1,34 @@
+#include "logic/logic.h"
+#include "runtime/core/strings.h"
+
+#include <array>
+
+namespace vardelis {
+
+std::string about_message() {
+    static constexpr std::array<std::string_view, 15> lines = {
+        "Vardelis version 1.0.0 ",
+        "",
+        "Calcul de la clé du numéro de sécurité sociale",
+        "",
+        "Notre numéro de sécurité sociale est un nombre composé de 13 chiffres et",
+        "d'une clé de 2 chiffres qui nous suit et nous identifie toute notre vie...",
+        "",
+        "La clé s'obtient par un savant calcul : clé = 97 - (n° de sécu modulo[97]).",
+        "C'est-à-dire le reste de la division du numéro de sécu par 97 ôté de 97.",
+        "",
+        "Auteur : l'équipe Vardelis",
+        "E-Mail : contact@vardelis.example",
+        "Url : https://vardelis.example/",
+        "",
+        "",
+    };
+    const std::string line_break = runtime::Chr(13);
+    std::string message(lines.front());
+    for (auto line = lines.begin() + 1; line != lines.end(); ++line) {
+        message.append(line_break).append(*line);
+    }
+    return message;
+}
+
+} // namespace vardelis

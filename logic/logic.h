@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vardelis {
+
+// The six parts of the social-insurance number as typed into the window's fields, in UTF-8.
+// Any text is accepted; the usual widths are 1, 2, 2, 2, 3 and 3 digits.
+struct KeyInputs {
+    std::string sex;
+    std::string year;
+    std::string month;
+    std::string department;
+    std::string commune;
+    std::string rank;
+};
+
+// The control key of the number, as text: "1" to "97" for a number of up to 15 digits. Any text
+// gives an answer and nothing is raised: text holding no number counts as 0 (key "97"), and a
+// number beyond the double range gives "Erreur". A department "2A" or "2B" (Corsica) counts as
+// 19 or 18. Fractions are written with the user's locale decimal separator.
+[[nodiscard]] std::string compute_key(const KeyInputs& inputs);
+
+// The same, writing fractions with the given decimal separator.
+[[nodiscard]] std::string compute_key(const KeyInputs& inputs, std::string_view decimal_separator);
+
+// The codes first, first + 1, ... last, each written with leading zeros to the width
+// ("007" for 7 at width 3). Empty when last is below first.
+[[nodiscard]] std::vector<std::string> make_code_list(int first, int last, int width);
+
+// The text of the About box: fifteen lines, each line after the first preceded by a carriage
+// return alone.
+[[nodiscard]] std::string about_message();
+
+} // namespace vardelis

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace vardelis::runtime {
+
+// The run-time error numbers this program can meet.
+enum class ErrorNumber : int {
+    InvalidProcedureCall = 5,
+    Overflow = 6,
+    OutOfMemory = 7,
+    DivisionByZero = 11,
+};
+
+// A run-time error: a number and its French description, as the runtime's error box shows them.
+class RuntimeError : public std::exception {
+public:
+    explicit RuntimeError(ErrorNumber number) noexcept
+        : number_(number) {}
+
+    [[nodiscard]] int number() const noexcept { return static_cast<int>(number_); }
+    [[nodiscard]] const char* description() const noexcept;
+    [[nodiscard]] const char* what() const noexcept override { return description(); }
+
+private:
+    ErrorNumber number_;
+};
+
+} // namespace vardelis::runtime

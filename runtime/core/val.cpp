@@ -1,0 +1,197 @@
+#include "runtime/core/val.h"
+
+#include "runtime/core/runtime_error.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace vardelis::runtime {
+namespace {
+
+// Reads the text one character at a time, passing over the blanks that Val drops.
+class Reader {
+public:
+    explicit Reader(std::string_view text)
+        : text_(text) {}
+
+    [[nodiscard]] char peek() {
+        while (position_ < text_.size() && is_dropped(text_[position_])) {
+            ++position_;
+        }
+        return position_ < text_.size() ? text_[position_] : '\0';
+    }
+
+    void advance() { ++position_; }
+
+    bool take(char wanted) {
+        if (peek() != wanted) {
+            return false;
+        }
+        advance();
+        return true;
+    }
+
+    bool take_either(char lower, char upper) { return take(lower) || take(upper); }
+
+private:
+    static bool is_dropped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+    std::string_view text_;
+    std::size_t position_ = 0;
+};
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int digit_value(char c, int radix) {
+    int value = radix;
+    if (is_digit(c)) {
+        value = c - '0';
+    } else if (c >= 'a' && c <= 'f') {
+        value = c - 'a' + 10;
+    } else if (c >= 'A' && c <= 'F') {
+        value = c - 'A' + 10;
+    }
+    return value < radix ? value : -1;
+}
+
+double checked(double value) {
+    if (!std::isfinite(value)) {
+        throw RuntimeError(ErrorNumber::Overflow);
+    }
+    return value;
+}
+
+double read_radix_integer(Reader& reader, int radix) {
+    double value = 0;
+    for (int digit = digit_value(reader.peek(), radix); digit >= 0;
+         digit = digit_value(reader.peek(), radix)) {
+        value = checked(value * radix + digit);
+        reader.advance();
+    }
+    return value;
+}
+
+// A decimal number as read: its significant digits with the leading zeros left out, and where
+// the decimal point falls, so that the value is 0.digits x 10^point.
+struct DecimalDigits {
+    std::string digits;
+    std::int64_t point = 0;
+};
+
+// Far beyond any text's length, so that the exponent still only decides between overflow and zero
+// once it is cut to this.
+constexpr std::int64_t exponent_limit = 1'000'000'000'000'000;
+
+std::int64_t read_exponent(Reader& reader) {
+    if (!reader.take_either('e', 'E') && !reader.take_either('d', 'D')) {
+        return 0;
+    }
+    const bool negative = reader.take('-');
+    if (!negative) {
+        reader.take('+');
+    }
+    std::int64_t exponent = 0;
+    while (is_digit(reader.peek())) {
+        exponent = std::min(exponent * 10 + (reader.peek() - '0'), exponent_limit);
+        reader.advance();
+    }
+    return negative ? -exponent : exponent;
+}
+
+DecimalDigits read_decimal_digits(Reader& reader) {
+    DecimalDigits number;
+    while (is_digit(reader.peek())) {
+        if (!number.digits.empty() || reader.peek() != '0') {
+            number.digits += reader.peek();
+            ++number.point;
+        }
+        reader.advance();
+    }
+    if (reader.take('.')) {
+        while (is_digit(reader.peek())) {
+            if (!number.digits.empty() || reader.peek() != '0') {
+                number.digits += reader.peek();
+            } else {
+                --number.point;
+            }
+            reader.advance();
+        }
+    }
+    number.point += read_exponent(reader);
+    return number;
+}
+
+double to_double(const DecimalDigits& number) {
+    if (number.digits.empty()) {
+        return 0;
+    }
+    const std::string scientific = "0." + number.digits + "e" + std::to_string(number.point);
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(scientific.data(), scientific.data() + scientific.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (number.point > 0) {
+            throw RuntimeError(ErrorNumber::Overflow);
+        }
+        return 0;
+    }
+    return value;
+}
+
+// Most texts are plain integers that fit 64 bits; they are read without building any text.
+// Returns false, having read nothing, when the number needs the general reading.
+bool read_small_integer(std::string_view text, double& value) {
+    constexpr int most_digits = 19;
+    std::uint64_t integer = 0;
+    int digits = 0;
+    for (const char c : text) {
+        if (is_digit(c)) {
+            if (++digits > most_digits) {
+                return false;
+            }
+            integer = integer * 10 + static_cast<std::uint64_t>(c - '0');
+        } else if (c != ' ' && c != '\t' && c != '\n') {
+            if (c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D' || c == '&' || c == '-' ||
+                c == '+') {
+                return false;
+            }
+            break;
+        }
+    }
+    value = static_cast<double>(integer);
+    return true;
+}
+
+} // namespace
+
+double Val(std::string_view text) {
+    double value = 0;
+    if (read_small_integer(text, value)) {
+        return value;
+    }
+    Reader reader(text);
+    if (reader.take('&')) {
+        if (reader.take_either('h', 'H')) {
+            return read_radix_integer(reader, 16);
+        }
+        if (reader.take_either('o', 'O')) {
+            return read_radix_integer(reader, 8);
+        }
+        return 0;
+    }
+    const bool negative = reader.take('-');
+    if (!negative) {
+        reader.take('+');
+    }
+    value = to_double(read_decimal_digits(reader));
+    return negative && value != 0 ? -value : value;
+}
+
+} // namespace vardelis::runtime

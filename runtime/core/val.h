@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string_view>
+
+namespace vardelis::runtime {
+
+// Reads the number at the start of a text, as the runtime's Val does:
+// - spaces, tabs and line feeds anywhere in the text are dropped;
+// - an optional sign, digits, at most one "." as decimal point (whatever the locale), then an
+//   optional exponent: "E" or "D" in either case, an optional sign and digits;
+// - "&H" or "&O" at the start reads a hexadecimal or octal integer instead; its digits are read
+//   as a non-negative value of any width (no sign bit at 16 or 32 bits);
+// - reading stops at the first character that cannot continue the number; no digits gives 0.
+// Raises RuntimeError 6 (overflow) when the value lies beyond the double range; a value too small
+// for a double reads as 0.
+[[nodiscard]] double Val(std::string_view text);
+
+} // namespace vardelis::runtime
