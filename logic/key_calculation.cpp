@@ -5,6 +5,8 @@
 #include "runtime/core/variant.h"
 #include "runtime/core/variant_text.h"
 
+#include <array>
+
 namespace vardelis {
 namespace {
 
@@ -12,39 +14,42 @@ namespace {
 // valid key.
 constexpr std::string_view failed_key_text = "Erreur";
 
-std::string_view without_surrounding_blanks(std::string_view text) {
-    constexpr std::string_view blanks = " \t\n";
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
 }
 
 // The Corsican departments 2A and 2B count as 19 and 18 in the key; any other text stays as typed.
 std::string_view department_for_key(std::string_view department) {
-    const std::string_view code = without_surrounding_blanks(department);
-    if (code == "2A" || code == "2a") {
+    std::size_t first = 0;
+    std::size_t end = department.size();
+    while (first < end && is_blank(department[first])) {
+        ++first;
+    }
+    while (end > first && is_blank(department[end - 1])) {
+        --end;
+    }
+    if (end - first != 2 || department[first] != '2') {
+        return department;
+    }
+    switch (department[first + 1]) {
+    case 'A':
+    case 'a':
         return "19";
-    }
-    if (code == "2B" || code == "2b") {
+    case 'B':
+    case 'b':
         return "18";
+    default:
+        return department;
     }
-    return department;
 }
 
-std::string number_text(const KeyInputs& inputs) {
-    const std::string_view department = department_for_key(inputs.department);
-    std::string text;
-    text.reserve(inputs.sex.size() + inputs.year.size() + inputs.month.size() + department.size() +
-                 inputs.commune.size() + inputs.rank.size());
-    text.append(inputs.sex)
-        .append(inputs.year)
-        .append(inputs.month)
-        .append(department)
-        .append(inputs.commune)
-        .append(inputs.rank);
-    return text;
+// The six texts joined in order, as pieces that Val reads in place: joining them into one
+// string would cost more than the rest of the calculation.
+using NumberText = std::array<std::string_view, 6>;
+
+NumberText number_text(const KeyInputs& inputs) {
+    return {inputs.sex,     inputs.year, inputs.month, department_for_key(inputs.department),
+            inputs.commune, inputs.rank};
 }
 
 } // namespace
@@ -58,7 +63,7 @@ std::string compute_key(const KeyInputs& inputs) {
 std::string compute_key(const KeyInputs& inputs, std::string_view decimal_separator) {
     using runtime::Variant;
     const Variant ninety_seven(97);
-    std::string text;
+    NumberText text;
     Variant n, q, f, p, r, k;
 
     runtime::ResumeNext statement;

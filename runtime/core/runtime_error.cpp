@@ -16,4 +16,8 @@ const char* RuntimeError::description() const noexcept {
     return "Erreur définie par l'application ou par l'objet";
 }
 
+void raise_error(ErrorNumber number) {
+    throw RuntimeError(number);
+}
+
 } // namespace vardelis::runtime

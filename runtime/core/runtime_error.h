@@ -27,4 +27,7 @@ private:
     ErrorNumber number_;
 };
 
+// Throws the run-time error; kept out of line so that the paths that may raise stay small.
+[[noreturn]] void raise_error(ErrorNumber number);
+
 } // namespace vardelis::runtime

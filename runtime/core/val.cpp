@@ -13,19 +13,32 @@
 namespace vardelis::runtime {
 namespace {
 
-// Reads the text one character at a time, passing over the blanks that Val drops.
+bool is_dropped(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+// Reads the pieces of the text one character at a time, passing over the blanks that Val drops.
 class Reader {
 public:
-    explicit Reader(std::string_view text)
-        : text_(text) {}
+    explicit Reader(std::span<const std::string_view> pieces)
+        : pieces_(pieces) {}
 
     [[nodiscard]] char peek() {
-        while (position_ < text_.size() && is_dropped(text_[position_])) {
-            ++position_;
+        while (piece_ < pieces_.size()) {
+            const std::string_view piece = pieces_[piece_];
+            while (position_ < piece.size() && is_dropped(piece[position_])) {
+                ++position_;
+            }
+            if (position_ < piece.size()) {
+                return piece[position_];
+            }
+            ++piece_;
+            position_ = 0;
         }
-        return position_ < text_.size() ? text_[position_] : '\0';
+        return '\0';
     }
 
+    // Passes over the character that peek() returned.
     void advance() { ++position_; }
 
     bool take(char wanted) {
@@ -39,9 +52,8 @@ public:
     bool take_either(char lower, char upper) { return take(lower) || take(upper); }
 
 private:
-    static bool is_dropped(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-
-    std::string_view text_;
+    std::span<const std::string_view> pieces_;
+    std::size_t piece_ = 0;
     std::size_t position_ = 0;
 };
 
@@ -63,7 +75,7 @@ int digit_value(char c, int radix) {
 
 double checked(double value) {
     if (!std::isfinite(value)) {
-        throw RuntimeError(ErrorNumber::Overflow);
+        raise_error(ErrorNumber::Overflow);
     }
     return value;
 }
@@ -138,7 +150,7 @@ double to_double(const DecimalDigits& number) {
         std::from_chars(scientific.data(), scientific.data() + scientific.size(), value);
     if (error == std::errc::result_out_of_range) {
         if (number.point > 0) {
-            throw RuntimeError(ErrorNumber::Overflow);
+            raise_error(ErrorNumber::Overflow);
         }
         return 0;
     }
@@ -147,22 +159,25 @@ double to_double(const DecimalDigits& number) {
 
 // Most texts are plain integers that fit 64 bits; they are read without building any text.
 // Returns false, having read nothing, when the number needs the general reading.
-bool read_small_integer(std::string_view text, double& value) {
+bool read_small_integer(std::span<const std::string_view> pieces, double& value) {
     constexpr int most_digits = 19;
     std::uint64_t integer = 0;
     int digits = 0;
-    for (const char c : text) {
-        if (is_digit(c)) {
-            if (++digits > most_digits) {
-                return false;
+    for (const std::string_view piece : pieces) {
+        for (const char c : piece) {
+            if (is_digit(c)) {
+                if (++digits > most_digits) {
+                    return false;
+                }
+                integer = integer * 10 + static_cast<std::uint64_t>(c - '0');
+            } else if (!is_dropped(c)) {
+                if (c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D' || c == '&' ||
+                    c == '-' || c == '+') {
+                    return false;
+                }
+                value = static_cast<double>(integer);
+                return true;
             }
-            integer = integer * 10 + static_cast<std::uint64_t>(c - '0');
-        } else if (c != ' ' && c != '\t' && c != '\n') {
-            if (c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D' || c == '&' || c == '-' ||
-                c == '+') {
-                return false;
-            }
-            break;
         }
     }
     value = static_cast<double>(integer);
@@ -172,11 +187,15 @@ bool read_small_integer(std::string_view text, double& value) {
 } // namespace
 
 double Val(std::string_view text) {
+    return Val(std::span<const std::string_view>(&text, 1));
+}
+
+double Val(std::span<const std::string_view> pieces) {
     double value = 0;
-    if (read_small_integer(text, value)) {
+    if (read_small_integer(pieces, value)) {
         return value;
     }
-    Reader reader(text);
+    Reader reader(pieces);
     if (reader.take('&')) {
         if (reader.take_either('h', 'H')) {
             return read_radix_integer(reader, 16);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace vardelis::runtime {
@@ -14,5 +15,8 @@ namespace vardelis::runtime {
 // Raises RuntimeError 6 (overflow) when the value lies beyond the double range; a value too small
 // for a double reads as 0.
 [[nodiscard]] double Val(std::string_view text);
+
+// Val of the pieces joined in order, read in place without building the joined text.
+[[nodiscard]] double Val(std::span<const std::string_view> pieces);
 
 } // namespace vardelis::runtime

@@ -44,8 +44,11 @@ std::string variant_to_text(const Variant& value, std::string_view decimal_separ
     if (number == 0) {
         return "0"; // also for -0, which the runtime shows as 0
     }
-    if (std::trunc(number) == number && std::fabs(number) < plain_integer_limit) {
-        return integer_text(number);
+    if (std::fabs(number) < plain_integer_limit) {
+        const auto integer = static_cast<std::int64_t>(number);
+        if (static_cast<double>(integer) == number) {
+            return integer_text(integer);
+        }
     }
     return general_text(number, decimal_separator);
 }

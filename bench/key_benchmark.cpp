@@ -1,0 +1,83 @@
+// Times compute_key beside the least work that gives a key: 13 digits parsed into an integer,
+// "% 97", the key written as text. Both run on the same inputs in the same binary, so that their
+// ratio holds on a noisy machine.
+
+#include "logic/logic.h"
+
+#include <benchmark/benchmark.h>
+
+#include <charconv>
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<vardelis::KeyInputs> random_inputs() {
+    std::mt19937 random(97);
+    auto digits = [&](int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        return text;
+    };
+    std::vector<vardelis::KeyInputs> inputs(1024);
+    for (auto& input : inputs) {
+        input = {digits(1), digits(2), digits(2), digits(2), digits(3), digits(3)};
+    }
+    return inputs;
+}
+
+const vardelis::KeyInputs start_up_fields{"1", "00", "01", "01", "000", "000"};
+
+std::string baseline_key(const vardelis::KeyInputs& input) {
+    std::int64_t number = 0;
+    for (const std::string* field : {&input.sex, &input.year, &input.month, &input.department,
+                                     &input.commune, &input.rank}) {
+        for (const char digit : *field) {
+            number = number * 10 + (digit - '0');
+        }
+    }
+    char text[4];
+    const auto end = std::to_chars(text, text + sizeof text, 97 - number % 97).ptr;
+    return {text, end};
+}
+
+void BM_Baseline_StartUpFields(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(baseline_key(start_up_fields));
+    }
+}
+
+void BM_ComputeKey_StartUpFields(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(vardelis::compute_key(start_up_fields));
+    }
+}
+
+void BM_Baseline_Random13Digits(benchmark::State& state) {
+    const auto inputs = random_inputs();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(baseline_key(inputs[i++ % inputs.size()]));
+    }
+}
+
+void BM_ComputeKey_Random13Digits(benchmark::State& state) {
+    const auto inputs = random_inputs();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(vardelis::compute_key(inputs[i++ % inputs.size()]));
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_Baseline_StartUpFields);
+BENCHMARK(BM_ComputeKey_StartUpFields);
+BENCHMARK(BM_Baseline_Random13Digits);
+BENCHMARK(BM_ComputeKey_Random13Digits);
+
+BENCHMARK_MAIN();
