@@ -1,0 +1,46 @@
+#include "runtime/qt/forms.h"
+
+#include "runtime/core/resume_next.h"
+
+#include <QComboBox>
+#include <QStringList>
+
+namespace vardelis::runtime {
+
+QRect to_pixels(const TwipsRect& twips) {
+    return {to_pixels(twips.left), to_pixels(twips.top), to_pixels(twips.width),
+            to_pixels(twips.height)};
+}
+
+void AddItems(QComboBox& field, const std::vector<std::string>& items) {
+    const auto error = trap_runtime_error([&] {
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(items.size()));
+        for (const std::string& item : items) {
+            texts.append(QString::fromStdString(item));
+        }
+        // Filling an empty list makes its first item current, which would replace the text.
+        const QString text = field.currentText();
+        field.addItems(texts);
+        field.setEditText(text);
+    });
+    if (error) {
+        throw *error;
+    }
+}
+
+std::string text_of(const QComboBox& field) {
+    return field.currentText().toStdString();
+}
+
+void set_focus_order(std::initializer_list<QWidget*> widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+} // namespace vardelis::runtime

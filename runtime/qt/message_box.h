@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+namespace vardelis::runtime {
+
+// The message box styles this program uses: 64 is the information icon with one OK button.
+enum class MsgBoxStyle : int {
+    Information = 64,
+};
+
+// Shows a modal message box and waits until it is closed. Each line of the text, separated by a
+// carriage return alone, is shown on a line of its own.
+void MsgBox(std::string_view text, MsgBoxStyle style, std::string_view title);
+
+} // namespace vardelis::runtime

@@ -1,0 +1,18 @@
+#include "ui/application.h"
+
+#include "runtime/qt/french_translations.h"
+#include "ui/pictures.h"
+
+#include <QApplication>
+
+namespace vardelis {
+
+void prepare_application(QApplication& application) {
+    QApplication::setApplicationName(QStringLiteral("Vardelis"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setDesktopFileName(QStringLiteral("vardelis"));
+    QApplication::setWindowIcon(picture(Picture::Sign));
+    runtime::install_french_translations(application);
+}
+
+} // namespace vardelis

@@ -1,0 +1,218 @@
+#include "ui/form1.h"
+
+#include "logic/logic.h"
+#include "runtime/core/resume_next.h"
+#include "runtime/qt/forms.h"
+#include "runtime/qt/message_box.h"
+#include "runtime/qt/program.h"
+#include "ui/pictures.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+
+namespace vardelis {
+namespace {
+
+using runtime::TwipsRect;
+
+constexpr TwipsRect client_area{0, 0, 4095, 4890};
+const QColor field_colour(192, 255, 255); // light cyan
+const QColor key_colour(192, 255, 192);   // light green
+
+// The window's texts must each fit their label at a fixed size: Arial's metrics at 7.5 points
+// (10 pixels) come closest to the narrow dialog font the layout was drawn for.
+QFont window_font() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setPointSizeF(7.5);
+    return font;
+}
+
+QFrame* make_frame(QWidget* container, const char* name, const TwipsRect& place) {
+    auto* frame = new QFrame(container);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken); // an etched line
+    frame->setGeometry(runtime::to_pixels(place));
+    return frame;
+}
+
+QComboBox* make_field(QWidget* container, const char* name, const TwipsRect& place,
+                      const QString& text, const QStringList& items = {}) {
+    auto* field = new QComboBox(container);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setEditable(true);
+    // Enter in the field must not add the typed text to the list.
+    field->setInsertPolicy(QComboBox::NoInsert);
+    field->setGeometry(runtime::to_pixels(place));
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, field_colour);
+    field->setPalette(palette);
+    field->addItems(items);
+    field->setEditText(text);
+    return field;
+}
+
+QLabel* make_label(QWidget* container, const char* name, const TwipsRect& place,
+                   const QString& caption) {
+    auto* label = new QLabel(caption, container);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    label->setWordWrap(true);
+    label->setGeometry(runtime::to_pixels(place));
+    return label;
+}
+
+QToolButton* make_button(QWidget* container, const char* name, const TwipsRect& place,
+                         const QString& caption, Picture which, const QString& tooltip) {
+    auto* button = new QToolButton(container);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setIcon(picture(which));
+    button->setIconSize(QSize(32, 32));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setToolTip(tooltip);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setGeometry(runtime::to_pixels(place));
+    return button;
+}
+
+QStringList month_codes() {
+    return {QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03"), QStringLiteral("04"),
+            QStringLiteral("05"), QStringLiteral("06"), QStringLiteral("07"), QStringLiteral("08"),
+            QStringLiteral("09"), QStringLiteral("10"), QStringLiteral("11"), QStringLiteral("12")};
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : Form1(Operations{make_code_list, about_message}, parent) {}
+
+Form1::Form1(Operations operations, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , operations_(std::move(operations)) {
+    setObjectName(QStringLiteral("Form1"));
+    set_window_look();
+    build_frames();
+    build_buttons();
+    build_fields();
+    build_labels();
+    build_key_display();
+    runtime::set_focus_order(
+        {TextSEX, TextMOI, Command1, Command2, TextDEP, TextAN, TextCOM, TextRANG, Command3});
+
+    connect(Command1, &QToolButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QToolButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QToolButton::clicked, this, &Form1::Command3_Click);
+}
+
+void Form1::set_window_look() {
+    setWindowTitle(QStringLiteral("Clé du numéro de sécurité sociale"));
+    setWindowIcon(picture(Picture::Sign));
+    setFont(window_font());
+    setFixedSize(runtime::to_pixels(client_area).size());
+}
+
+void Form1::build_frames() {
+    Frame2 = make_frame(this, "Frame2", {120, 3600, 3855, 1215});
+    Frame1 = make_frame(this, "Frame1", {120, 120, 3855, 3375});
+}
+
+void Form1::build_buttons() {
+    Command3 = make_button(Frame2, "Command3", {120, 240, 1095, 855}, QStringLiteral("A propos"),
+                           Picture::Question, QStringLiteral("Auteur"));
+    Command2 = make_button(Frame2, "Command2", {1320, 240, 1215, 855}, QStringLiteral("Calculer"),
+                           Picture::Sign, QStringLiteral("Calcul de la clé"));
+    Command1 = make_button(Frame2, "Command1", {2640, 240, 1095, 855}, QStringLiteral("Quitter"),
+                           Picture::Door, QStringLiteral("Quitter Vardelis"));
+}
+
+void Form1::build_fields() {
+    TextRANG = make_field(Frame1, "TextRANG", {2880, 2160, 735, 315}, QStringLiteral("000"));
+    TextCOM = make_field(Frame1, "TextCOM", {2880, 1800, 735, 315}, QStringLiteral("000"));
+    TextAN = make_field(Frame1, "TextAN", {2880, 720, 735, 315}, QStringLiteral("00"));
+    TextDEP = make_field(Frame1, "TextDEP", {2880, 1440, 735, 315}, QStringLiteral("01"));
+    TextMOI =
+        make_field(Frame1, "TextMOI", {2880, 1080, 735, 315}, QStringLiteral("01"), month_codes());
+    TextSEX = make_field(Frame1, "TextSEX", {2880, 360, 735, 315}, QStringLiteral("1"),
+                         {QStringLiteral("1"), QStringLiteral("2")});
+}
+
+void Form1::build_labels() {
+    Label7 = make_label(Frame1, "Label7", {240, 2640, 3135, 255},
+                        QStringLiteral("Votre numéro clé de sécurité sociale est le :"));
+    Label6 = make_label(Frame1, "Label6", {120, 2160, 2655, 495},
+                        QStringLiteral("Rang de naissance dans le mois dans la commune :"));
+    Label5 = make_label(Frame1, "Label5", {120, 1800, 2655, 255},
+                        QStringLiteral("Code de la commune de naissance :"));
+    Label4 = make_label(Frame1, "Label4", {360, 1440, 2415, 255},
+                        QStringLiteral("Département de naissance :"));
+    Label3 =
+        make_label(Frame1, "Label3", {480, 1080, 2295, 255}, QStringLiteral("Mois de naissance :"));
+    Label1 = make_label(Frame1, "Label1", {480, 360, 2295, 255},
+                        QStringLiteral("Sexe - 1 Masculin - 2 Feminin :"));
+    Label2 =
+        make_label(Frame1, "Label2", {600, 720, 2175, 255}, QStringLiteral("Année de naissance :"));
+}
+
+void Form1::build_key_display() {
+    LblCLE = new QLabel(QStringLiteral("00"), Frame1);
+    LblCLE->setObjectName(QStringLiteral("LblCLE"));
+    LblCLE->setGeometry(runtime::to_pixels({1440, 2880, 975, 375}));
+    LblCLE->setFrameStyle(QFrame::Box | QFrame::Plain);
+    LblCLE->setLineWidth(1);
+    LblCLE->setAlignment(Qt::AlignCenter);
+    LblCLE->setAutoFillBackground(true);
+    QPalette palette = LblCLE->palette();
+    palette.setColor(QPalette::Window, key_colour);
+    LblCLE->setPalette(palette);
+    QFont font(QStringLiteral("Comic Sans MS"), 12, QFont::Bold);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
+    LblCLE->setFont(font);
+}
+
+void Form1::start() {
+    if (!runtime::run_untrapped([this] { Form_Load(); })) {
+        return;
+    }
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    screen()->availableGeometry()));
+    TextSEX->setFocus();
+    show();
+}
+
+void Form1::Form_Load() {
+    runtime::AddItems(*TextAN, operations_.make_code_list(0, 99, 2));
+    runtime::AddItems(*TextDEP, operations_.make_code_list(1, 99, 2));
+    runtime::AddItems(*TextCOM, operations_.make_code_list(0, 999, 3));
+    runtime::AddItems(*TextRANG, operations_.make_code_list(0, 999, 3));
+}
+
+void Form1::Command1_Click() {
+    runtime::End(0);
+}
+
+void Form1::Command2_Click() {
+    runtime::ResumeNext statement;
+    KeyInputs inputs;
+    statement([&] {
+        inputs = {runtime::text_of(*TextSEX), runtime::text_of(*TextAN),
+                  runtime::text_of(*TextMOI), runtime::text_of(*TextDEP),
+                  runtime::text_of(*TextCOM), runtime::text_of(*TextRANG)};
+    });
+    statement([&] { LblCLE->setText(QString::fromStdString(compute_key(inputs))); });
+}
+
+void Form1::Command3_Click() {
+    runtime::run_untrapped([this] {
+        runtime::MsgBox(operations_.about_message(), runtime::MsgBoxStyle::Information, "A propos");
+    });
+}
+
+} // namespace vardelis

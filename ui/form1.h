@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QToolButton;
+
+namespace vardelis {
+
+// The program's one window: six drop-down fields for the parts of the number, the key display,
+// and the buttons "A propos", "Calculer" and "Quitter".
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // What the handlers take from the key logic. The tests put failing operations here.
+    struct Operations {
+        std::function<std::vector<std::string>(int first, int last, int width)> make_code_list;
+        std::function<std::string()> about_message;
+    };
+
+    // The window with the key logic's own operations.
+    explicit Form1(QWidget* parent = nullptr);
+    explicit Form1(Operations operations, QWidget* parent = nullptr);
+
+    // Loads the window and shows it centred on the screen with the focus in the sex field, as at
+    // the program's start. A run-time error while loading ends the program.
+    void start();
+
+private:
+    void build_frames();
+    void build_fields();
+    void build_labels();
+    void build_key_display();
+    void build_buttons();
+    void set_window_look();
+
+    // Event handlers, named after their control and event.
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+    Operations operations_;
+
+    QFrame* Frame1 = nullptr;
+    QFrame* Frame2 = nullptr;
+    QComboBox* TextSEX = nullptr;
+    QComboBox* TextAN = nullptr;
+    QComboBox* TextMOI = nullptr;
+    QComboBox* TextDEP = nullptr;
+    QComboBox* TextCOM = nullptr;
+    QComboBox* TextRANG = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* LblCLE = nullptr;
+    QToolButton* Command1 = nullptr;
+    QToolButton* Command2 = nullptr;
+    QToolButton* Command3 = nullptr;
+};
+
+} // namespace vardelis
