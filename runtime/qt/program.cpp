@@ -15,6 +15,12 @@ int run_program(const std::function<void()>& start_up) {
 }
 
 void End(int status) {
+    // Disabled windows take no more input, not even events already queued; hidden, they are gone
+    // from the screen at once.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->setEnabled(false);
+        window->hide();
+    }
     QCoreApplication::exit(status);
 }
 

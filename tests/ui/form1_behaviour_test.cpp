@@ -1,0 +1,285 @@
+// The window at work: loading, the handlers, the keyboard, and the end of the program.
+
+#include "logic/logic.h"
+#include "runtime/core/runtime_error.h"
+#include "runtime/qt/program.h"
+#include "ui/application.h"
+#include "ui/form1.h"
+#include "window_test_support.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+namespace vardelis {
+
+using testing::answer_next_message_box;
+using testing::focused_control;
+
+namespace {
+
+[[noreturn]] std::vector<std::string> failing_code_list(int, int, int) {
+    throw runtime::RuntimeError(runtime::ErrorNumber::Overflow);
+}
+
+[[noreturn]] std::string failing_about_message() {
+    throw runtime::RuntimeError(runtime::ErrorNumber::OutOfMemory);
+}
+
+// Runs the program's event loop with this start-up; gives up after a while so that a program
+// that never ends fails the test instead of hanging it.
+int run_program_for_a_while(const std::function<void()>& start_up) {
+    constexpr int gave_up = 99;
+    QTimer give_up;
+    give_up.setSingleShot(true);
+    QObject::connect(&give_up, &QTimer::timeout, [] { QCoreApplication::exit(gave_up); });
+    give_up.start(10'000);
+    return runtime::run_program(start_up);
+}
+
+} // namespace
+
+class Form1Behaviour : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Form1> form_;
+
+    template <typename Control> Control* control(const char* name) {
+        auto* found = form_->findChild<Control*>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+
+    QString key() { return control<QLabel>("LblCLE")->text(); }
+    void click(const char* button) {
+        QTest::mouseClick(control<QToolButton>(button), Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() { prepare_application(*qApp); }
+
+    void init() {
+        form_ = std::make_unique<Form1>();
+        form_->start();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    void cleanup() { form_.reset(); }
+
+    void opens_centred_with_the_focus_in_the_sex_field() {
+        QVERIFY(form_->isVisible());
+        const QPoint offset =
+            form_->geometry().center() - form_->screen()->availableGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 2, "not centred"); // odd sizes round either way
+        QCOMPARE(focused_control(), QStringLiteral("TextSEX"));
+    }
+
+    void load_fills_the_lists_and_keeps_the_texts_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("TextSEX") << "1" << 2 << "1"
+                                 << "2";
+        QTest::newRow("TextAN") << "00" << 100 << "00"
+                                << "99";
+        QTest::newRow("TextMOI") << "01" << 12 << "01"
+                                 << "12";
+        QTest::newRow("TextDEP") << "01" << 99 << "01"
+                                 << "99";
+        QTest::newRow("TextCOM") << "000" << 1000 << "000"
+                                 << "999";
+        QTest::newRow("TextRANG") << "000" << 1000 << "000"
+                                  << "999";
+    }
+
+    void load_fills_the_lists_and_keeps_the_texts() {
+        QFETCH(QString, text);
+        QFETCH(int, count);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        auto* field = control<QComboBox>(QTest::currentDataTag());
+        QCOMPARE(field->currentText(), text);
+        QCOMPARE(field->count(), count);
+        QCOMPARE(field->itemText(0), first);
+        QCOMPARE(field->itemText(count - 1), last);
+    }
+
+    void calculer_shows_the_key_until_the_next_click() {
+        QCOMPARE(key(), QStringLiteral("00"));
+        click("Command2");
+        QCOMPARE(key(), QStringLiteral("36"));
+        click("Command2");
+        QCOMPARE(key(), QStringLiteral("36"));
+
+        control<QComboBox>("TextAN")->setEditText(QStringLiteral("85"));
+        control<QComboBox>("TextDEP")->setCurrentIndex(control<QComboBox>("TextDEP")->count() - 1);
+        QCOMPARE(key(), QStringLiteral("36"));
+        click("Command2");
+        QCOMPARE(key(), QStringLiteral("15")); // 1850199000000
+        QCOMPARE(control<QComboBox>("TextAN")->currentText(), QStringLiteral("85"));
+    }
+
+    void calculer_reads_typed_text() {
+        auto* department = control<QComboBox>("TextDEP");
+        department->lineEdit()->selectAll();
+        QTest::keyClicks(department->lineEdit(), QStringLiteral("2B"));
+        control<QComboBox>("TextAN")->setEditText(QStringLiteral("85"));
+        click("Command2");
+        QCOMPARE(key(), QStringLiteral("68"));
+        control<QComboBox>("TextSEX")->setEditText(QStringLiteral("1E400"));
+        click("Command2");
+        QCOMPARE(key(), QStringLiteral("Erreur"));
+    }
+
+    void tab_walks_the_focus_order() {
+        const QStringList order{"TextSEX", "TextMOI", "Command1", "Command2", "TextDEP",
+                                "TextAN",  "TextCOM", "TextRANG", "Command3", "TextSEX"};
+        QStringList forwards{focused_control()};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forwards << focused_control();
+        }
+        QCOMPARE(forwards, order);
+
+        QStringList backwards{focused_control()};
+        for (int i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            backwards << focused_control();
+        }
+        QStringList reversed(order.rbegin(), order.rend());
+        QCOMPARE(backwards, reversed);
+    }
+
+    void enter_and_escape_in_a_field_click_nothing() {
+        for (const char* name : {"TextSEX", "TextDEP"}) {
+            auto* field = control<QComboBox>(name);
+            const int count = field->count();
+            field->lineEdit()->setFocus();
+            field->lineEdit()->selectAll();
+            QTest::keyClicks(field->lineEdit(), QStringLiteral("4x"));
+            QTest::keyClick(field->lineEdit(), Qt::Key_Return);
+            QTest::keyClick(field->lineEdit(), Qt::Key_Enter);
+            QTest::keyClick(field->lineEdit(), Qt::Key_Escape);
+            QCOMPARE(field->count(), count);
+            QCOMPARE(field->findText(QStringLiteral("4x")), -1);
+            QCOMPARE(field->currentText(), QStringLiteral("4x"));
+        }
+        QCOMPARE(key(), QStringLiteral("00"));
+        QVERIFY(form_->isVisible());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void a_propos_shows_the_message_until_ok() {
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QList<QAbstractButton*> buttons;
+        bool window_blocked = false;
+        answer_next_message_box([&](QMessageBox& box) {
+            title = box.windowTitle();
+            text = box.text();
+            icon = box.icon();
+            buttons = box.buttons();
+            window_blocked = !control<QToolButton>("Command2")->window()->isActiveWindow() &&
+                             QApplication::activeModalWidget() == &box;
+        });
+        click("Command3");
+        QCOMPARE(title, QStringLiteral("A propos"));
+        QCOMPARE(icon, QMessageBox::Information);
+        QCOMPARE(buttons.size(), 1);
+        QVERIFY(window_blocked);
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 15);
+        QCOMPARE(lines[0], QStringLiteral("Vardelis version 1.0.0 "));
+        QCOMPARE(lines[7],
+                 QStringLiteral("La clé s'obtient par un savant calcul : clé = 97 - (n° de sécu "
+                                "modulo[97])."));
+        QVERIFY(!text.contains(QLatin1Char('\r')));
+        QVERIFY(form_->isVisible());
+    }
+
+    void qt_texts_are_french() {
+        const auto french = [](const char* context, const char* english) {
+            return QCoreApplication::translate(context, english).remove(QLatin1Char('&'));
+        };
+        QCOMPARE(french("QLineEdit", "&Undo"), QStringLiteral("Annuler"));
+        QCOMPARE(french("QLineEdit", "Cu&t"), QStringLiteral("Couper"));
+        QCOMPARE(french("QLineEdit", "&Copy"), QStringLiteral("Copier"));
+        QCOMPARE(french("QLineEdit", "&Paste"), QStringLiteral("Coller"));
+    }
+
+    void quitter_ends_the_program_with_status_zero_and_no_further_handler() {
+        form_ = std::make_unique<Form1>();
+        const int status = run_program_for_a_while([this] {
+            form_->start();
+            QTimer::singleShot(0, [this] { click("Command1"); });
+            QTimer::singleShot(0, [this] { click("Command2"); }); // already queued: must not run
+        });
+        QCOMPARE(status, 0);
+        QCOMPARE(key(), QStringLiteral("00"));
+        QVERIFY(!form_->isVisible());
+    }
+
+    void closing_the_window_ends_the_program() {
+        form_ = std::make_unique<Form1>();
+        const int status = run_program_for_a_while([this] {
+            form_->start();
+            QTimer::singleShot(0, [this] { form_->close(); });
+        });
+        QCOMPARE(status, 0);
+    }
+
+    void an_untrapped_error_shows_the_error_box_and_ends_the_program_data() {
+        QTest::addColumn<bool>("failing_load");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("Form_Load") << true << "'6'"
+                                   << "Dépassement de capacité";
+        QTest::newRow("Command3_Click") << false << "'7'"
+                                        << "Mémoire insuffisante";
+    }
+
+    void an_untrapped_error_shows_the_error_box_and_ends_the_program() {
+        QFETCH(bool, failing_load);
+        QFETCH(QString, number);
+        QFETCH(QString, description);
+        Form1::Operations operations{make_code_list, failing_about_message};
+        if (failing_load) {
+            operations.make_code_list = failing_code_list;
+        }
+        form_ = std::make_unique<Form1>(operations);
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        answer_next_message_box([&](QMessageBox& box) {
+            title = box.windowTitle();
+            text = box.text();
+            icon = box.icon();
+        });
+        const int status = run_program_for_a_while([this, failing_load] {
+            form_->start();
+            if (!failing_load) {
+                QTimer::singleShot(0, [this] { click("Command3"); });
+            }
+        });
+        QCOMPARE(status, runtime::untrapped_error_status);
+        QCOMPARE(title, QStringLiteral("Vardelis"));
+        QCOMPARE(icon, QMessageBox::Critical);
+        QVERIFY2(text.contains(number) && text.contains(description), qPrintable(text));
+        QVERIFY(!form_->isVisible());
+    }
+};
+
+} // namespace vardelis
+
+QTEST_MAIN(vardelis::Form1Behaviour)
+#include "form1_behaviour_test.moc"

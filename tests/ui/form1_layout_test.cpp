@@ -1,0 +1,230 @@
+// The window as it is built: each control's kind, place, text and look.
+
+#include "ui/application.h"
+#include "ui/form1.h"
+
+#include <QComboBox>
+#include <QFontInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+#include <QToolButton>
+
+namespace vardelis {
+
+class Form1Layout : public QObject {
+    Q_OBJECT
+
+private:
+    Form1 form_;
+
+    template <typename Control> Control* control(const char* name) {
+        auto* found = form_.findChild<Control*>(QString::fromLatin1(name));
+        if (found == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+
+private slots:
+    void initTestCase() { prepare_application(*qApp); }
+
+    void window() {
+        QCOMPARE(form_.windowTitle(), QStringLiteral("Clé du numéro de sécurité sociale"));
+        QCOMPARE(form_.size(), QSize(273, 326)); // 4095 x 4890 twips
+        QCOMPARE(form_.minimumSize(), form_.maximumSize());
+        const Qt::WindowFlags flags = form_.windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(!form_.windowIcon().isNull());
+    }
+
+    void has_the_nineteen_named_controls() {
+        QStringList names;
+        for (const QWidget* widget : form_.findChildren<QWidget*>()) {
+            if (!widget->objectName().isEmpty() &&
+                !widget->objectName().startsWith(QLatin1String("qt_"))) {
+                names << widget->objectName();
+            }
+        }
+        names.sort();
+        QCOMPARE(names,
+                 (QStringList{"Command1", "Command2", "Command3", "Frame1", "Frame2", "Label1",
+                              "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "LblCLE",
+                              "TextAN", "TextCOM", "TextDEP", "TextMOI", "TextRANG", "TextSEX"}));
+    }
+
+    void controls_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char* name, const char* kind, const char* container, QRect twips,
+                            const QString& text) {
+            QTest::newRow(name) << QString::fromLatin1(kind) << QString::fromLatin1(container)
+                                << twips << text;
+        };
+        row("Frame2", "QFrame", "Form1", {120, 3600, 3855, 1215}, {});
+        row("Command3", "QToolButton", "Frame2", {120, 240, 1095, 855}, "A propos");
+        row("Command2", "QToolButton", "Frame2", {1320, 240, 1215, 855}, "Calculer");
+        row("Command1", "QToolButton", "Frame2", {2640, 240, 1095, 855}, "Quitter");
+        row("Frame1", "QFrame", "Form1", {120, 120, 3855, 3375}, {});
+        row("TextRANG", "QComboBox", "Frame1", {2880, 2160, 735, 315}, "000");
+        row("TextCOM", "QComboBox", "Frame1", {2880, 1800, 735, 315}, "000");
+        row("TextAN", "QComboBox", "Frame1", {2880, 720, 735, 315}, "00");
+        row("TextDEP", "QComboBox", "Frame1", {2880, 1440, 735, 315}, "01");
+        row("TextMOI", "QComboBox", "Frame1", {2880, 1080, 735, 315}, "01");
+        row("TextSEX", "QComboBox", "Frame1", {2880, 360, 735, 315}, "1");
+        row("LblCLE", "QLabel", "Frame1", {1440, 2880, 975, 375}, "00");
+        row("Label7", "QLabel", "Frame1", {240, 2640, 3135, 255},
+            "Votre numéro clé de sécurité sociale est le :");
+        row("Label6", "QLabel", "Frame1", {120, 2160, 2655, 495},
+            "Rang de naissance dans le mois dans la commune :");
+        row("Label5", "QLabel", "Frame1", {120, 1800, 2655, 255},
+            "Code de la commune de naissance :");
+        row("Label4", "QLabel", "Frame1", {360, 1440, 2415, 255}, "Département de naissance :");
+        row("Label3", "QLabel", "Frame1", {480, 1080, 2295, 255}, "Mois de naissance :");
+        row("Label1", "QLabel", "Frame1", {480, 360, 2295, 255}, "Sexe - 1 Masculin - 2 Feminin :");
+        row("Label2", "QLabel", "Frame1", {600, 720, 2175, 255}, "Année de naissance :");
+    }
+
+    void controls() {
+        QFETCH(QString, kind);
+        QFETCH(QString, container);
+        QFETCH(QRect, twips);
+        QFETCH(QString, text);
+        auto* widget = control<QWidget>(QTest::currentDataTag());
+        QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), kind);
+        QCOMPARE(widget->parentWidget()->objectName(), container);
+        const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+        QCOMPARE(widget->geometry(), pixels);
+        if (auto* field = qobject_cast<QComboBox*>(widget)) {
+            QCOMPARE(field->currentText(), text);
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            QCOMPARE(label->text(), text);
+        } else if (auto* button = qobject_cast<QToolButton*>(widget)) {
+            QCOMPARE(button->text(), text);
+        }
+    }
+
+    void frames_are_etched_without_caption() {
+        for (const char* name : {"Frame1", "Frame2"}) {
+            auto* frame = control<QFrame>(name);
+            QCOMPARE(frame->frameShape(), QFrame::Box);
+            QCOMPARE(frame->frameShadow(), QFrame::Sunken);
+            QVERIFY(frame->focusPolicy() == Qt::NoFocus);
+        }
+    }
+
+    void fields_are_editable_light_cyan_and_insert_nothing() {
+        for (const char* name :
+             {"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"}) {
+            auto* field = control<QComboBox>(name);
+            QVERIFY2(field->isEditable(), name);
+            QCOMPARE(field->insertPolicy(), QComboBox::NoInsert);
+            QCOMPARE(field->lineEdit()->palette().color(QPalette::Base), QColor(192, 255, 255));
+        }
+    }
+
+    void labels_are_right_aligned_and_wrap() {
+        for (const char* name :
+             {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"}) {
+            auto* label = control<QLabel>(name);
+            QVERIFY2(label->alignment().testFlag(Qt::AlignRight), name);
+            QVERIFY2(label->wordWrap(), name);
+            QVERIFY2(label->focusPolicy() == Qt::NoFocus, name);
+        }
+        // The right edges of the field labels line up just left of the fields.
+        for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
+            QCOMPARE(control<QLabel>(name)->geometry().right() + 1, 2775 / 15);
+        }
+    }
+
+    // A text that needs more room than its control has is cut on screen.
+    void texts_fit_their_controls() {
+        for (const char* name :
+             {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"}) {
+            auto* label = control<QLabel>(name);
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
+        }
+        QVERIFY(control<QLabel>("Label6")->heightForWidth(2655 / 15) >
+                QFontMetrics(control<QLabel>("Label6")->font()).height());
+        auto* key = control<QLabel>("LblCLE");
+        for (const QString& shown : {QStringLiteral("97"), QStringLiteral("Erreur")}) {
+            QVERIFY2(key->fontMetrics().horizontalAdvance(shown) <= key->contentsRect().width(),
+                     qPrintable(shown));
+        }
+        for (const char* name : {"Command1", "Command2", "Command3"}) {
+            auto* button = control<QToolButton>(name);
+            QVERIFY2(button->sizeHint().width() <= button->width(), name);
+            QVERIFY2(button->sizeHint().height() <= button->height(), name);
+        }
+    }
+
+    void key_display() {
+        auto* key = control<QLabel>("LblCLE");
+        QCOMPARE(key->frameShape(), QFrame::Box);
+        QCOMPARE(key->frameShadow(), QFrame::Plain);
+        QCOMPARE(key->lineWidth(), 1);
+        QCOMPARE(key->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QVERIFY(key->autoFillBackground());
+        QCOMPARE(key->palette().color(QPalette::Window), QColor(192, 255, 192));
+        const QFont font = key->font();
+        QCOMPARE(font.family(), QStringLiteral("Comic Sans MS"));
+        QCOMPARE(font.pointSize(), 12);
+        QCOMPARE(font.weight(), QFont::Bold);
+        QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+        // fontconfig serves the free Comic Neue face for it.
+        QVERIFY2(QFontInfo(font).family().contains(QLatin1String("Comic")),
+                 qPrintable(QFontInfo(font).family()));
+        // Centred in its frame.
+        QCOMPARE(key->geometry().center().x(), control<QFrame>("Frame1")->rect().center().x());
+    }
+
+    void buttons_data() {
+        QTest::addColumn<QString>("tooltip");
+        QTest::newRow("Command3") << QStringLiteral("Auteur");
+        QTest::newRow("Command2") << QStringLiteral("Calcul de la clé");
+        QTest::newRow("Command1") << QStringLiteral("Quitter Vardelis");
+    }
+
+    void buttons() {
+        QFETCH(QString, tooltip);
+        auto* button = control<QToolButton>(QTest::currentDataTag());
+        QCOMPARE(button->toolTip(), tooltip);
+        QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QCOMPARE(button->iconSize(), QSize(32, 32));
+        QVERIFY(!button->icon().isNull());
+        QCOMPARE(button->icon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
+        QVERIFY(button->focusPolicy() & Qt::TabFocus);
+    }
+
+    void description_lists() {
+        QStringList months;
+        for (int month = 1; month <= 12; ++month) {
+            months << QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0'));
+        }
+        const auto items = [this](const char* name) {
+            QStringList texts;
+            auto* field = control<QComboBox>(name);
+            for (int i = 0; i < field->count(); ++i) {
+                texts << field->itemText(i);
+            }
+            return texts;
+        };
+        QCOMPARE(items("TextSEX"), (QStringList{"1", "2"}));
+        QCOMPARE(items("TextMOI"), months);
+        for (const char* name : {"TextAN", "TextDEP", "TextCOM", "TextRANG"}) {
+            QCOMPARE(control<QComboBox>(name)->count(), 0); // filled when the window loads
+        }
+    }
+};
+
+} // namespace vardelis
+
+QTEST_MAIN(vardelis::Form1Layout)
+#include "form1_layout_test.moc"
