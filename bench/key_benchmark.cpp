@@ -5,7 +5,6 @@
 #include "logic/logic.h"
 
 #include <benchmark/benchmark.h>
-
 #include <charconv>
 #include <cstdint>
 #include <random>
@@ -34,8 +33,8 @@ const vardelis::KeyInputs start_up_fields{"1", "00", "01", "01", "000", "000"};
 
 std::string baseline_key(const vardelis::KeyInputs& input) {
     std::int64_t number = 0;
-    for (const std::string* field : {&input.sex, &input.year, &input.month, &input.department,
-                                     &input.commune, &input.rank}) {
+    for (const std::string* field :
+         {&input.sex, &input.year, &input.month, &input.department, &input.commune, &input.rank}) {
         for (const char digit : *field) {
             number = number * 10 + (digit - '0');
         }

@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QScreen>
+#include <QStringListModel>
 #include <QStyle>
 #include <QToolButton>
 
@@ -44,14 +45,13 @@ QComboBox* make_field(QWidget* container, const char* name, const TwipsRect& pla
                       const QString& text, const QStringList& items = {}) {
     auto* field = new QComboBox(container);
     field->setObjectName(QString::fromLatin1(name));
+    // The lists hold plain texts: a string list model fills far faster than one item object per
+    // text. Set before the edit box exists, so that its completer is made for this model once.
+    field->setModel(new QStringListModel(items, field));
     field->setEditable(true);
     // Enter in the field must not add the typed text to the list.
     field->setInsertPolicy(QComboBox::NoInsert);
     field->setGeometry(runtime::to_pixels(place));
-    QPalette palette = field->palette();
-    palette.setColor(QPalette::Base, field_colour);
-    field->setPalette(palette);
-    field->addItems(items);
     field->setEditText(text);
     return field;
 }
@@ -132,6 +132,10 @@ void Form1::build_buttons() {
 }
 
 void Form1::build_fields() {
+    // All six edit boxes are light cyan: one palette on their frame serves them all.
+    QPalette palette = Frame1->palette();
+    palette.setColor(QPalette::Base, field_colour);
+    Frame1->setPalette(palette);
     TextRANG = make_field(Frame1, "TextRANG", {2880, 2160, 735, 315}, QStringLiteral("000"));
     TextCOM = make_field(Frame1, "TextCOM", {2880, 1800, 735, 315}, QStringLiteral("000"));
     TextAN = make_field(Frame1, "TextAN", {2880, 720, 735, 315}, QStringLiteral("00"));

@@ -1,5 +1,7 @@
 #include "ui/pictures.h"
 
+#include <array>
+
 namespace vardelis {
 namespace {
 
@@ -15,14 +17,22 @@ QString picture_name(Picture which) {
     return {};
 }
 
-} // namespace
-
-QIcon picture(Picture which) {
+QIcon load_picture(Picture which) {
     const QString path = QStringLiteral(":/pictures/") + picture_name(which);
     QIcon icon;
     icon.addFile(path + QStringLiteral("-32.png"), QSize(32, 32));
     icon.addFile(path + QStringLiteral("-64.png"), QSize(64, 64));
     return icon;
+}
+
+} // namespace
+
+QIcon picture(Picture which) {
+    // Each picture is decoded once; the sign serves as the program's icon, the window's and a
+    // button's.
+    static const std::array<QIcon, 3> pictures = {
+        load_picture(Picture::Sign), load_picture(Picture::Question), load_picture(Picture::Door)};
+    return pictures.at(static_cast<std::size_t>(which));
 }
 
 } // namespace vardelis

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QStringList>
+#include <QStringListModel>
 
 namespace vardelis::runtime {
 
@@ -21,7 +22,12 @@ void AddItems(QComboBox& field, const std::vector<std::string>& items) {
         }
         // Filling an empty list makes its first item current, which would replace the text.
         const QString text = field.currentText();
-        field.addItems(texts);
+        if (auto* list = qobject_cast<QStringListModel*>(field.model())) {
+            // A plain list of texts takes the whole batch at once, with no object per item.
+            list->setStringList(list->stringList() + texts);
+        } else {
+            field.addItems(texts);
+        }
         field.setEditText(text);
     });
     if (error) {

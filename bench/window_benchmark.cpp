@@ -1,0 +1,166 @@
+// Times the window from nothing to its first paint, beside a bare Qt window holding the same
+// nineteen widgets without our code; and the filling of the four generated lists, in one batch
+// per list beside one addItem call per item. Runs offscreen unless told otherwise.
+
+#include "logic/logic.h"
+#include "runtime/qt/forms.h"
+#include "ui/application.h"
+#include "ui/form1.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmapCache>
+#include <QStringListModel>
+#include <QToolButton>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// Waits, taking events, until the window has painted itself once.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QWidget& window) { window.installEventFilter(this); }
+
+    void wait() const {
+        while (!painted_) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted_ = true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool painted_ = false;
+};
+
+// The same nineteen widgets, in the same places, with none of our code.
+std::unique_ptr<QWidget> bare_window() {
+    auto window = std::make_unique<QWidget>();
+    window->setFixedSize(273, 326);
+    auto* frame1 = new QFrame(window.get());
+    frame1->setGeometry(8, 8, 257, 225);
+    auto* frame2 = new QFrame(window.get());
+    frame2->setGeometry(8, 240, 257, 81);
+    for (int row = 0; row < 6; ++row) {
+        auto* field = new QComboBox(frame1);
+        field->setEditable(true);
+        field->setGeometry(192, 24 + 24 * row, 49, 21);
+        auto* label = new QLabel(QStringLiteral("Libellé du champ :"), frame1);
+        label->setGeometry(8, 24 + 24 * row, 177, 17);
+    }
+    (new QLabel(QStringLiteral("Votre numéro clé :"), frame1))->setGeometry(16, 176, 209, 17);
+    (new QLabel(QStringLiteral("00"), frame1))->setGeometry(96, 192, 65, 25);
+    for (int column = 0; column < 3; ++column) {
+        auto* button = new QToolButton(frame2);
+        button->setText(QStringLiteral("Bouton"));
+        button->setGeometry(8 + 80 * column, 16, 73, 57);
+    }
+    return window;
+}
+
+// Each window is measured as at a program's start, with the style's pixmap cache empty: a window
+// built again in the same process would otherwise find its frames already drawn.
+void BM_BareWindowToFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        QPixmapCache::clear();
+        auto window = bare_window();
+        FirstPaint paint(*window);
+        window->show();
+        paint.wait();
+        state.PauseTiming(); // closing the window is not part of opening it
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_Form1ToFirstPaint(benchmark::State& state) {
+    for (auto _ : state) {
+        QPixmapCache::clear();
+        auto form = std::make_unique<vardelis::Form1>();
+        FirstPaint paint(*form);
+        form->start();
+        paint.wait();
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
+}
+
+std::vector<std::vector<std::string>> generated_lists() {
+    return {vardelis::make_code_list(0, 99, 2), vardelis::make_code_list(1, 99, 2),
+            vardelis::make_code_list(0, 999, 3), vardelis::make_code_list(0, 999, 3)};
+}
+
+// Four editable fields, with the plain string lists the window's fields hold, or with the item
+// model a QComboBox makes by default.
+std::unique_ptr<std::array<QComboBox, 4>> empty_fields(bool string_lists) {
+    auto fields = std::make_unique<std::array<QComboBox, 4>>();
+    for (QComboBox& field : *fields) {
+        if (string_lists) {
+            field.setModel(new QStringListModel(&field));
+        }
+        field.setEditable(true);
+    }
+    return fields;
+}
+
+// The window's way: one batch per list, into a string list.
+void BM_FillListsOneBatchEach(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto fields = empty_fields(true);
+        state.ResumeTiming();
+        const auto lists = generated_lists();
+        for (std::size_t i = 0; i < fields->size(); ++i) {
+            vardelis::runtime::AddItems((*fields)[i], lists[i]);
+        }
+        state.PauseTiming(); // the fields are destroyed outside the timing
+        fields.reset();
+        state.ResumeTiming();
+    }
+}
+
+// Qt's plain way: one addItem call per item, into the default item model.
+void BM_FillListsOneCallPerItem(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto fields = empty_fields(false);
+        state.ResumeTiming();
+        const auto lists = generated_lists();
+        for (std::size_t i = 0; i < fields->size(); ++i) {
+            for (const std::string& item : lists[i]) {
+                (*fields)[i].addItem(QString::fromStdString(item));
+            }
+        }
+        state.PauseTiming();
+        fields.reset();
+        state.ResumeTiming();
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_BareWindowToFirstPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Form1ToFirstPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillListsOneBatchEach)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FillListsOneCallPerItem)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    vardelis::prepare_application(application);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+}
