@@ -1,7 +1,10 @@
 #include "runtime/qt/message_box.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace vardelis::runtime {
 
@@ -13,6 +16,15 @@ void MsgBox(std::string_view text, MsgBoxStyle style, std::string_view title) {
     QMessageBox box(icon, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
                     lines, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    // Each line of the text stays on one line of the box: Qt would wrap long ones at half the
+    // screen's width unless the text's label asks for the room.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        int widest = 0;
+        for (const QString& line : lines.split(QLatin1Char('\n'))) {
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        }
+        label->setMinimumWidth(widest + label->fontMetrics().averageCharWidth());
+    }
     box.exec();
 }
 

@@ -184,7 +184,15 @@ private slots:
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QList<QAbstractButton*> buttons;
         bool window_blocked = false;
+        bool each_line_on_one_line = false;
         answer_next_message_box([&](QMessageBox& box) {
+            const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            each_line_on_one_line = label != nullptr;
+            for (const QString& line : box.text().split(QLatin1Char('\n'))) {
+                each_line_on_one_line =
+                    each_line_on_one_line &&
+                    label->fontMetrics().horizontalAdvance(line) <= label->contentsRect().width();
+            }
             title = box.windowTitle();
             text = box.text();
             icon = box.icon();
@@ -197,6 +205,7 @@ private slots:
         QCOMPARE(icon, QMessageBox::Information);
         QCOMPARE(buttons.size(), 1);
         QVERIFY(window_blocked);
+        QVERIFY(each_line_on_one_line);
         const QStringList lines = text.split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 15);
         QCOMPARE(lines[0], QStringLiteral("Vardelis version 1.0.0 "));
