@@ -14,6 +14,8 @@
 #include <QStringListModel>
 #include <QStyle>
 #include <QToolButton>
+#include <array>
+#include <utility>
 
 namespace vardelis {
 namespace {
@@ -161,11 +163,23 @@ void Form1::build_labels() {
                         QStringLiteral("Sexe - 1 Masculin - 2 Feminin :"));
     Label2 =
         make_label(Frame1, "Label2", {600, 720, 2175, 255}, QStringLiteral("Année de naissance :"));
+
+    // Each field is named by its label, for screen readers as for the eye.
+    const std::array<std::pair<QLabel*, QComboBox*>, 6> named_fields = {{{Label1, TextSEX},
+                                                                         {Label2, TextAN},
+                                                                         {Label3, TextMOI},
+                                                                         {Label4, TextDEP},
+                                                                         {Label5, TextCOM},
+                                                                         {Label6, TextRANG}}};
+    for (const auto& [label, field] : named_fields) {
+        label->setBuddy(field);
+    }
 }
 
 void Form1::build_key_display() {
     LblCLE = new QLabel(QStringLiteral("00"), Frame1);
     LblCLE->setObjectName(QStringLiteral("LblCLE"));
+    LblCLE->setAccessibleName(QStringLiteral("Clé"));
     LblCLE->setGeometry(runtime::to_pixels({1440, 2880, 975, 375}));
     LblCLE->setFrameStyle(QFrame::Box | QFrame::Plain);
     LblCLE->setLineWidth(1);

@@ -3,6 +3,7 @@
 #include "ui/application.h"
 #include "ui/form1.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFrame>
@@ -11,8 +12,27 @@
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <array>
+#include <utility>
 
 namespace vardelis {
+namespace {
+
+bool same_pixels(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 class Form1Layout : public QObject {
     Q_OBJECT
@@ -201,6 +221,73 @@ private slots:
         QVERIFY(!button->icon().isNull());
         QCOMPARE(button->icon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
         QVERIFY(button->focusPolicy() & Qt::TabFocus);
+    }
+
+    void accessible_names_and_descriptions_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("TextSEX") << "Sexe - 1 Masculin - 2 Feminin :"
+                                 << "";
+        QTest::newRow("TextAN") << "Année de naissance :"
+                                << "";
+        QTest::newRow("TextMOI") << "Mois de naissance :"
+                                 << "";
+        QTest::newRow("TextDEP") << "Département de naissance :"
+                                 << "";
+        QTest::newRow("TextCOM") << "Code de la commune de naissance :"
+                                 << "";
+        QTest::newRow("TextRANG") << "Rang de naissance dans le mois dans la commune :"
+                                  << "";
+        QTest::newRow("LblCLE") << "Clé"
+                                << "";
+        QTest::newRow("Command3") << "A propos"
+                                  << "Auteur";
+        QTest::newRow("Command2") << "Calculer"
+                                  << "Calcul de la clé";
+        QTest::newRow("Command1") << "Quitter"
+                                  << "Quitter Vardelis";
+    }
+
+    void accessible_names_and_descriptions() {
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        QWidget* widget = control<QWidget>(QTest::currentDataTag());
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->text(QAccessible::Description), description);
+        if (qobject_cast<QComboBox*>(widget) == nullptr) {
+            QCOMPARE(accessible->text(QAccessible::Name), name);
+            return;
+        }
+        // On Linux a combo box's name is its text; screen readers name the field by the label
+        // that the "labelled by" relation points to, and Qt makes that relation from the buddy.
+        QStringList labels;
+        for (const auto& [other, relation] : accessible->relations(QAccessible::Label)) {
+            labels << other->text(QAccessible::Name);
+        }
+        QCOMPARE(labels, QStringList{name});
+    }
+
+    // Run at 100% and at 200% (QT_SCALE_FACTOR=2): the same logical layout, drawn with twice the
+    // pixels, and the pictures from their 64 pixel renderings rather than enlarged.
+    void pictures_and_window_at_the_screens_density() {
+        const qreal ratio = form_.devicePixelRatioF();
+        QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
+        QCOMPARE(form_.grab().size(), QSize(273, 326) * ratio);
+        const QString rendering = ratio > 1 ? QStringLiteral("-64.png") : QStringLiteral("-32.png");
+        const std::array<std::pair<const char*, const char*>, 3> pictures = {
+            {{"Command3", "question"}, {"Command2", "sign"}, {"Command1", "door"}}};
+        for (const auto& [name, picture] : pictures) {
+            const QImage drawn = control<QToolButton>(name)
+                                     ->icon()
+                                     .pixmap(QSize(32, 32), ratio)
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32);
+            const QImage file =
+                QImage(QStringLiteral(":/pictures/") + QString::fromLatin1(picture) + rendering)
+                    .convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(!file.isNull() && same_pixels(drawn, file), name);
+        }
     }
 
     void description_lists() {
