@@ -10,7 +10,7 @@ namespace vardelis {
 void prepare_application(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Vardelis"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    QApplication::setDesktopFileName(QStringLiteral("vardelis"));
+    QApplication::setDesktopFileName(QStringLiteral("example.vardelis.Vardelis"));
     QApplication::setWindowIcon(picture(Picture::Sign));
     runtime::install_french_translations(application);
 }
