@@ -62,6 +62,12 @@ private:
     void click(const char* button) {
         QTest::mouseClick(control<QToolButton>(button), Qt::LeftButton);
     }
+    // A click sent through the window system, as a real one is, so that modality applies.
+    void click_through_the_window(const char* name) {
+        auto* button = control<QToolButton>(name);
+        QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {},
+                          button->mapTo(form_.get(), button->rect().center()));
+    }
 
 private slots:
     void initTestCase() { prepare_application(*qApp); }
@@ -115,7 +121,7 @@ private slots:
 
     void calculer_shows_the_key_until_the_next_click() {
         QCOMPARE(key(), QStringLiteral("00"));
-        click("Command2");
+        click_through_the_window("Command2");
         QCOMPARE(key(), QStringLiteral("36"));
         click("Command2");
         QCOMPARE(key(), QStringLiteral("36"));
@@ -183,7 +189,6 @@ private slots:
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QList<QAbstractButton*> buttons;
-        bool window_blocked = false;
         bool each_line_on_one_line = false;
         answer_next_message_box([&](QMessageBox& box) {
             const auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
@@ -197,14 +202,14 @@ private slots:
             text = box.text();
             icon = box.icon();
             buttons = box.buttons();
-            window_blocked = !control<QToolButton>("Command2")->window()->isActiveWindow() &&
-                             QApplication::activeModalWidget() == &box;
+            // The window under the box takes no click while the box is open.
+            click_through_the_window("Command2");
         });
         click("Command3");
         QCOMPARE(title, QStringLiteral("A propos"));
         QCOMPARE(icon, QMessageBox::Information);
         QCOMPARE(buttons.size(), 1);
-        QVERIFY(window_blocked);
+        QCOMPARE(key(), QStringLiteral("00"));
         QVERIFY(each_line_on_one_line);
         const QStringList lines = text.split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 15);

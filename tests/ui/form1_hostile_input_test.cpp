@@ -125,6 +125,10 @@ private slots:
             }
         }
         QCoreApplication::processEvents();
+#if defined(__SANITIZE_ADDRESS__)
+        // AddressSanitizer holds freed memory back on purpose; its leak check covers this build.
+        QSKIP("resident memory is not a measure under AddressSanitizer");
+#endif
         const qint64 growth = resident_bytes() - before;
         QVERIFY2(growth <= 1024 * 1024, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
     }
