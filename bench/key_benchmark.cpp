@@ -4,6 +4,7 @@
 
 #include "logic/logic.h"
 
+#include <array>
 #include <benchmark/benchmark.h>
 #include <charconv>
 #include <cstdint>
@@ -39,9 +40,9 @@ std::string baseline_key(const vardelis::KeyInputs& input) {
             number = number * 10 + (digit - '0');
         }
     }
-    char text[4];
-    const auto end = std::to_chars(text, text + sizeof text, 97 - number % 97).ptr;
-    return {text, end};
+    std::array<char, 4> text{};
+    char* end = std::to_chars(text.begin(), text.end(), 97 - number % 97).ptr;
+    return {text.data(), end};
 }
 
 void BM_Baseline_StartUpFields(benchmark::State& state) {

@@ -2,6 +2,7 @@
 #include "runtime/core/strings.h"
 
 #include <array>
+#include <span>
 
 namespace vardelis {
 
@@ -25,8 +26,8 @@ std::string about_message() {
     };
     const std::string line_break = runtime::Chr(13);
     std::string message(lines.front());
-    for (auto line = lines.begin() + 1; line != lines.end(); ++line) {
-        message.append(line_break).append(*line);
+    for (const std::string_view line : std::span(lines).subspan(1)) {
+        message.append(line_break).append(line);
     }
     return message;
 }

@@ -20,18 +20,17 @@ bool is_blank(char c) {
 
 // The Corsican departments 2A and 2B count as 19 and 18 in the key; any other text stays as typed.
 std::string_view department_for_key(std::string_view department) {
-    std::size_t first = 0;
-    std::size_t end = department.size();
-    while (first < end && is_blank(department[first])) {
-        ++first;
+    std::string_view code = department;
+    while (!code.empty() && is_blank(code.front())) {
+        code.remove_prefix(1);
     }
-    while (end > first && is_blank(department[end - 1])) {
-        --end;
+    while (!code.empty() && is_blank(code.back())) {
+        code.remove_suffix(1);
     }
-    if (end - first != 2 || department[first] != '2') {
+    if (code.size() != 2 || code[0] != '2') {
         return department;
     }
-    switch (department[first + 1]) {
+    switch (code[1]) {
     case 'A':
     case 'a':
         return "19";
@@ -64,7 +63,13 @@ std::string compute_key(const KeyInputs& inputs, std::string_view decimal_separa
     using runtime::Variant;
     const Variant ninety_seven(97);
     NumberText text;
-    Variant n, q, f, p, r, k;
+    // The working slots, Empty until their step stores a number.
+    Variant n;
+    Variant q;
+    Variant f;
+    Variant p;
+    Variant r;
+    Variant k;
 
     runtime::ResumeNext statement;
     statement([&] { text = number_text(inputs); });

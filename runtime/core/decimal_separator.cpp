@@ -1,7 +1,7 @@
 #include "runtime/core/decimal_separator.h"
 
+#include <clocale>
 #include <langinfo.h>
-#include <locale.h>
 
 namespace vardelis::runtime {
 namespace {

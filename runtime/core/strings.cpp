@@ -28,7 +28,7 @@ std::string Chr(int code) {
         throw RuntimeError(ErrorNumber::InvalidProcedureCall);
     }
     if (code <= last_ascii) {
-        return std::string(1, static_cast<char>(code));
+        return std::string{static_cast<char>(code)};
     }
     // Two UTF-8 bytes for U+0080 to U+00FF.
     return {static_cast<char>(0xC0 | (code >> 6)), static_cast<char>(0x80 | (code & 0x3F))};

@@ -11,10 +11,9 @@ namespace {
 constexpr int significant_digits = 15;
 constexpr double plain_integer_limit = 1e15;
 
-std::string integer_text(double value) {
+std::string integer_text(std::int64_t value) {
     std::array<char, 24> buffer{};
-    const auto result =
-        std::to_chars(buffer.begin(), buffer.end(), static_cast<std::int64_t>(value));
+    const auto result = std::to_chars(buffer.begin(), buffer.end(), value);
     return {buffer.begin(), result.ptr};
 }
 

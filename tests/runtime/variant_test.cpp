@@ -4,9 +4,10 @@
 
 #include <cfloat>
 #include <functional>
-#include <iomanip>
 #include <gtest/gtest.h>
+#include <iomanip>
 #include <ostream>
+#include <vector>
 
 namespace vardelis::runtime {
 namespace {
@@ -28,11 +29,12 @@ TEST(VariantArithmetic, IntRoundsTowardsMinusInfinity) {
 
 TEST(VariantArithmetic, RaisesTheRuntimesErrors) {
     const Variant huge(DBL_MAX);
-    const struct {
+    struct Case {
         const char* operation;
         std::function<Variant()> run;
         int error;
-    } cases[] = {
+    };
+    const std::vector<Case> cases = {
         {"max * 2", [&] { return huge * Variant(2); }, 6},
         {"-max - max", [&] { return Variant(-DBL_MAX) - huge; }, 6},
         {"max / 0.5", [&] { return huge / Variant(0.5); }, 6},

@@ -23,7 +23,8 @@ using testing::focused_control;
 
 namespace {
 
-[[noreturn]] std::vector<std::string> failing_code_list(int, int, int) {
+[[noreturn]] std::vector<std::string> failing_code_list(int /*first*/, int /*last*/,
+                                                        int /*width*/) {
     throw runtime::RuntimeError(runtime::ErrorNumber::Overflow);
 }
 

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <array>
 #include <unistd.h>
 
 namespace vardelis {
@@ -39,9 +40,10 @@ private:
     void click_calculer() { form_.findChild<QToolButton*>(QStringLiteral("Command2"))->click(); }
 
     void set_fields(const QStringList& texts) {
-        const char* names[] = {"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"};
-        for (int i = 0; i < texts.size(); ++i) {
-            field(names[i])->setEditText(texts[i]);
+        const std::array<const char*, 6> names = {"TextSEX", "TextAN",  "TextMOI",
+                                                  "TextDEP", "TextCOM", "TextRANG"};
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            field(names.at(i))->setEditText(texts.value(static_cast<qsizetype>(i)));
         }
     }
 
@@ -130,7 +132,8 @@ private slots:
         QSKIP("resident memory is not a measure under AddressSanitizer");
 #endif
         const qint64 growth = resident_bytes() - before;
-        QVERIFY2(growth <= 1024 * 1024, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
+        QVERIFY2(growth <= qint64{1024} * 1024,
+                 qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
     }
 };
 

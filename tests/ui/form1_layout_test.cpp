@@ -251,7 +251,7 @@ private slots:
     void accessible_names_and_descriptions() {
         QFETCH(QString, name);
         QFETCH(QString, description);
-        QWidget* widget = control<QWidget>(QTest::currentDataTag());
+        auto* widget = control<QWidget>(QTest::currentDataTag());
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
         QVERIFY(accessible != nullptr);
         QCOMPARE(accessible->text(QAccessible::Description), description);
