@@ -52,11 +52,7 @@ private:
     std::unique_ptr<Form1> form_;
 
     template <typename Control> Control* control(const char* name) {
-        auto* found = form_->findChild<Control*>(QString::fromLatin1(name));
-        if (found == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return found;
+        return testing::control<Control>(*form_, name);
     }
 
     QString key() { return control<QLabel>("LblCLE")->text(); }

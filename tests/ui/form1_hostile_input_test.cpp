@@ -3,6 +3,7 @@
 
 #include "ui/application.h"
 #include "ui/form1.h"
+#include "window_test_support.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -35,9 +36,9 @@ class Form1HostileInput : public QObject {
 private:
     Form1 form_;
 
-    QComboBox* field(const char* name) { return form_.findChild<QComboBox*>(QLatin1String(name)); }
-    QString key() { return form_.findChild<QLabel*>(QStringLiteral("LblCLE"))->text(); }
-    void click_calculer() { form_.findChild<QToolButton*>(QStringLiteral("Command2"))->click(); }
+    QComboBox* field(const char* name) { return testing::control<QComboBox>(form_, name); }
+    QString key() { return testing::control<QLabel>(form_, "LblCLE")->text(); }
+    void click_calculer() { testing::control<QToolButton>(form_, "Command2")->click(); }
 
     void set_fields(const QStringList& texts) {
         const std::array<const char*, 6> names = {"TextSEX", "TextAN",  "TextMOI",

@@ -2,6 +2,7 @@
 
 #include "ui/application.h"
 #include "ui/form1.h"
+#include "window_test_support.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -41,11 +42,7 @@ private:
     Form1 form_;
 
     template <typename Control> Control* control(const char* name) {
-        auto* found = form_.findChild<Control*>(QString::fromLatin1(name));
-        if (found == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return found;
+        return testing::control<Control>(form_, name);
     }
 
 private slots:

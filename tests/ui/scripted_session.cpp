@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     vardelis::Form1 form;
 
     const auto button = [&form](const char* name) {
-        return form.findChild<QToolButton*>(QLatin1String(name));
+        return vardelis::testing::control<QToolButton>(form, name);
     };
     QString key;
     QString about_title;
@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
         form.start();
         QTimer::singleShot(0, &form, [&] {
             button("Command2")->click();
-            key = form.findChild<QLabel*>(QStringLiteral("LblCLE"))->text();
+            key = vardelis::testing::control<QLabel>(form, "LblCLE")->text();
             button("Command3")->click(); // returns once the box is answered
             button("Command1")->click();
         });

@@ -1,12 +1,22 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
 #include <functional>
 
 class QMessageBox;
-class QWidget;
 
 namespace vardelis::testing {
+
+// The window's control of that name; stops the test program when there is none.
+template <typename Control>
+[[nodiscard]] Control* control(const QWidget& window, const char* name) {
+    auto* found = window.findChild<Control*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        qFatal("no control %s", name);
+    }
+    return found;
+}
 
 // Waits for the next modal message box, hands it to inspect, then presses its first button.
 // Call it before the action that opens the box: the box blocks until it is answered.
