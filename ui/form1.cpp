@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLocale>
 #include <QScreen>
 #include <QStringListModel>
 #include <QStyle>
@@ -224,7 +225,11 @@ void Form1::Command2_Click() {
                   runtime::text_of(*TextMOI), runtime::text_of(*TextDEP),
                   runtime::text_of(*TextCOM), runtime::text_of(*TextRANG)};
     });
-    statement([&] { LblCLE->setText(QString::fromStdString(compute_key(inputs))); });
+    // Fractions are written the way the desktop writes numbers, which Qt reads from the
+    // environment even where the C library has no data for that language.
+    const std::string decimal_separator = QLocale().decimalPoint().toStdString();
+    statement(
+        [&] { LblCLE->setText(QString::fromStdString(compute_key(inputs, decimal_separator))); });
 }
 
 void Form1::Command3_Click() {

@@ -141,6 +141,13 @@ private slots:
         control<QComboBox>("TextSEX")->setEditText(QStringLiteral("1E400"));
         click("Command2");
         QCOMPARE(key(), QStringLiteral("Erreur"));
+        // A fraction is written with the French decimal comma (the tests run in fr_FR).
+        for (const char* name : {"TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"}) {
+            control<QComboBox>(name)->setEditText(QString());
+        }
+        control<QComboBox>("TextSEX")->setEditText(QStringLiteral("1.5"));
+        click("Command2");
+        QCOMPARE(key(), QStringLiteral("95,5"));
     }
 
     void tab_walks_the_focus_order() {
