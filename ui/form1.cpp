@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
 #include <QStringListModel>
@@ -55,6 +56,9 @@ QComboBox* make_field(QWidget* container, const char* name, const TwipsRect& pla
     // Enter in the field must not add the typed text to the list.
     field->setInsertPolicy(QComboBox::NoInsert);
     field->setGeometry(runtime::to_pixels(place));
+    QPalette palette = field->lineEdit()->palette();
+    palette.setColor(QPalette::Base, field_colour);
+    field->lineEdit()->setPalette(palette);
     field->setEditText(text);
     return field;
 }
@@ -135,10 +139,6 @@ void Form1::build_buttons() {
 }
 
 void Form1::build_fields() {
-    // All six edit boxes are light cyan: one palette on their frame serves them all.
-    QPalette palette = Frame1->palette();
-    palette.setColor(QPalette::Base, field_colour);
-    Frame1->setPalette(palette);
     TextRANG = make_field(Frame1, "TextRANG", {2880, 2160, 735, 315}, QStringLiteral("000"));
     TextCOM = make_field(Frame1, "TextCOM", {2880, 1800, 735, 315}, QStringLiteral("000"));
     TextAN = make_field(Frame1, "TextAN", {2880, 720, 735, 315}, QStringLiteral("00"));
