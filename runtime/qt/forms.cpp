@@ -14,6 +14,8 @@ QRect to_pixels(const TwipsRect& twips) {
 }
 
 void AddItems(QComboBox& field, const std::vector<std::string>& items) {
+    // Running out of memory here reaches the caller as the runtime's error 7, like any failed
+    // control operation.
     const auto error = trap_runtime_error([&] {
         QStringList texts;
         texts.reserve(static_cast<qsizetype>(items.size()));
