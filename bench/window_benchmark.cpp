@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -67,32 +68,37 @@ std::unique_ptr<QWidget> bare_window() {
     return window;
 }
 
-// Each window is measured as at a program's start, with the style's pixmap cache empty: a window
-// built again in the same process would otherwise find its frames already drawn.
-void BM_BareWindowToFirstPaint(benchmark::State& state) {
+// Times a window from nothing to its first paint. Each window is measured as at a program's
+// start, with the style's pixmap cache empty: a window built again in the same process would
+// otherwise find its frames already drawn. Closing the window is not part of opening it.
+template <typename Open> void time_to_first_paint(benchmark::State& state, Open open) {
     for (auto _ : state) {
         QPixmapCache::clear();
-        auto window = bare_window();
-        FirstPaint paint(*window);
-        window->show();
-        paint.wait();
-        state.PauseTiming(); // closing the window is not part of opening it
+        std::unique_ptr<QWidget> window = open();
+        state.PauseTiming();
         window.reset();
         state.ResumeTiming();
     }
 }
 
+void BM_BareWindowToFirstPaint(benchmark::State& state) {
+    time_to_first_paint(state, [] {
+        auto window = bare_window();
+        FirstPaint paint(*window);
+        window->show();
+        paint.wait();
+        return window;
+    });
+}
+
 void BM_Form1ToFirstPaint(benchmark::State& state) {
-    for (auto _ : state) {
-        QPixmapCache::clear();
+    time_to_first_paint(state, [] {
         auto form = std::make_unique<vardelis::Form1>();
         FirstPaint paint(*form);
         form->start();
         paint.wait();
-        state.PauseTiming();
-        form.reset();
-        state.ResumeTiming();
-    }
+        return std::unique_ptr<QWidget>(std::move(form));
+    });
 }
 
 std::vector<std::vector<std::string>> generated_lists() {
@@ -113,38 +119,35 @@ std::unique_ptr<std::array<QComboBox, 4>> empty_fields(bool string_lists) {
     return fields;
 }
 
-// The window's way: one batch per list, into a string list.
-void BM_FillListsOneBatchEach(benchmark::State& state) {
+// Times filling four empty fields with the generated lists; the fields are made and destroyed
+// outside the timing.
+template <typename Fill> void time_filling(benchmark::State& state, bool string_lists, Fill fill) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto fields = empty_fields(true);
+        auto fields = empty_fields(string_lists);
         state.ResumeTiming();
         const auto lists = generated_lists();
         for (std::size_t i = 0; i < fields->size(); ++i) {
-            vardelis::runtime::AddItems((*fields)[i], lists[i]);
+            fill((*fields)[i], lists[i]);
         }
-        state.PauseTiming(); // the fields are destroyed outside the timing
+        state.PauseTiming();
         fields.reset();
         state.ResumeTiming();
     }
 }
 
+// The window's way: one batch per list, into a string list.
+void BM_FillListsOneBatchEach(benchmark::State& state) {
+    time_filling(state, true, vardelis::runtime::AddItems);
+}
+
 // Qt's plain way: one addItem call per item, into the default item model.
 void BM_FillListsOneCallPerItem(benchmark::State& state) {
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto fields = empty_fields(false);
-        state.ResumeTiming();
-        const auto lists = generated_lists();
-        for (std::size_t i = 0; i < fields->size(); ++i) {
-            for (const std::string& item : lists[i]) {
-                (*fields)[i].addItem(QString::fromStdString(item));
-            }
+    time_filling(state, false, [](QComboBox& field, const std::vector<std::string>& items) {
+        for (const std::string& item : items) {
+            field.addItem(QString::fromStdString(item));
         }
-        state.PauseTiming();
-        fields.reset();
-        state.ResumeTiming();
-    }
+    });
 }
 
 } // namespace
