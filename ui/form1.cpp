@@ -2,6 +2,8 @@
 
 #include "logic/logic.h"
 #include "runtime/core/resume_next.h"
+#include "runtime/qt/command_button.h"
+#include "runtime/qt/drop_down_field.h"
 #include "runtime/qt/forms.h"
 #include "runtime/qt/message_box.h"
 #include "runtime/qt/program.h"
@@ -10,10 +12,8 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
-#include <QStringListModel>
 #include <QStyle>
 #include <QToolButton>
 #include <array>
@@ -47,18 +47,9 @@ QFrame* make_frame(QWidget* container, const char* name, const TwipsRect& place)
 
 QComboBox* make_field(QWidget* container, const char* name, const TwipsRect& place,
                       const QString& text, const QStringList& items = {}) {
-    auto* field = new QComboBox(container);
+    auto* field = new runtime::DropDownField(items, field_colour, container);
     field->setObjectName(QString::fromLatin1(name));
-    // The lists hold plain texts: a string list model fills far faster than one item object per
-    // text. Set before the edit box exists, so that its completer is made for this model once.
-    field->setModel(new QStringListModel(items, field));
-    field->setEditable(true);
-    // Enter in the field must not add the typed text to the list.
-    field->setInsertPolicy(QComboBox::NoInsert);
     field->setGeometry(runtime::to_pixels(place));
-    QPalette palette = field->lineEdit()->palette();
-    palette.setColor(QPalette::Base, field_colour);
-    field->lineEdit()->setPalette(palette);
     field->setEditText(text);
     return field;
 }
@@ -75,7 +66,7 @@ QLabel* make_label(QWidget* container, const char* name, const TwipsRect& place,
 
 QToolButton* make_button(QWidget* container, const char* name, const TwipsRect& place,
                          const QString& caption, Picture which, const QString& tooltip) {
-    auto* button = new QToolButton(container);
+    auto* button = new runtime::CommandButton(container);
     button->setObjectName(QString::fromLatin1(name));
     button->setText(caption);
     button->setIcon(picture(which));
@@ -180,7 +171,8 @@ void Form1::build_labels() {
 void Form1::build_key_display() {
     LblCLE = new QLabel(QStringLiteral("00"), Frame1);
     LblCLE->setObjectName(QStringLiteral("LblCLE"));
-    LblCLE->setAccessibleName(QStringLiteral("Clé"));
+    // Screen readers read the key itself as the display's name, and what it is as its description.
+    LblCLE->setAccessibleDescription(QStringLiteral("Clé"));
     LblCLE->setGeometry(runtime::to_pixels({1440, 2880, 975, 375}));
     LblCLE->setFrameStyle(QFrame::Box | QFrame::Plain);
     LblCLE->setLineWidth(1);
@@ -188,6 +180,8 @@ void Form1::build_key_display() {
     LblCLE->setAutoFillBackground(true);
     QPalette palette = LblCLE->palette();
     palette.setColor(QPalette::Window, key_colour);
+    palette.setColor(QPalette::WindowText,
+                     Qt::black); // readable on the fixed green, dark themes too
     LblCLE->setPalette(palette);
     QFont font(QStringLiteral("Comic Sans MS"), 12, QFont::Bold);
     font.setItalic(false);
@@ -204,6 +198,9 @@ void Form1::start() {
                                     screen()->availableGeometry()));
     TextSEX->setFocus();
     show();
+    // Window managers give a new window the keyboard; without one, ask for it, so that the sex
+    // field really has the focus and its text is selected for typing over.
+    activateWindow();
 }
 
 void Form1::Form_Load() {
@@ -228,8 +225,10 @@ void Form1::Command2_Click() {
     // Fractions are written the way the desktop writes numbers, which Qt reads from the
     // environment even where the C library has no data for that language.
     const std::string decimal_separator = QLocale().decimalPoint().toStdString();
-    statement(
-        [&] { LblCLE->setText(QString::fromStdString(compute_key(inputs, decimal_separator))); });
+    statement([&] {
+        runtime::set_caption(*LblCLE,
+                             QString::fromStdString(compute_key(inputs, decimal_separator)));
+    });
 }
 
 void Form1::Command3_Click() {

@@ -3,6 +3,7 @@
 #include "runtime/core/resume_next.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QStringList>
 #include <QStringListModel>
 
@@ -39,6 +40,13 @@ void AddItems(QComboBox& field, const std::vector<std::string>& items) {
 
 std::string text_of(const QComboBox& field) {
     return field.currentText().toStdString();
+}
+
+void set_caption(QLabel& label, const QString& caption) {
+    label.setText(caption);
+    const int room = label.contentsRect().width() - 2 * label.margin();
+    const bool cut = !label.wordWrap() && label.fontMetrics().horizontalAdvance(caption) > room;
+    label.setToolTip(cut ? caption : QString());
 }
 
 void set_focus_order(std::initializer_list<QWidget*> widgets) {

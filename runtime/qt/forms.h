@@ -6,6 +6,8 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
+class QString;
 class QWidget;
 
 namespace vardelis::runtime {
@@ -32,6 +34,11 @@ void AddItems(QComboBox& field, const std::vector<std::string>& items);
 
 // The text of a drop-down field (what its edit box shows), in UTF-8.
 [[nodiscard]] std::string text_of(const QComboBox& field);
+
+// Writes a label's caption. A one-line caption too wide for its label is cut on screen, so its
+// tooltip then carries it whole. A label with no accessible name of its own is read by its
+// caption, and Qt tells screen readers when that changes.
+void set_caption(QLabel& label, const QString& caption);
 
 // Makes Tab visit the widgets in this order, and Shift+Tab in the reverse order.
 void set_focus_order(std::initializer_list<QWidget*> widgets);

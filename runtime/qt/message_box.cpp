@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-
 #include <algorithm>
 
 namespace vardelis::runtime {

@@ -7,6 +7,7 @@
 #include "ui/form1.h"
 #include "window_test_support.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <memory>
+#include <tuple>
 
 namespace vardelis {
 
@@ -148,6 +150,68 @@ private slots:
         control<QComboBox>("TextSEX")->setEditText(QStringLiteral("1.5"));
         click("Command2");
         QCOMPARE(key(), QStringLiteral("95,5"));
+    }
+
+    // Each row reaches a field with Tab as a person would, types into it key by key, then
+    // presses the given keys. The field must hold exactly what was typed (nothing completed, the
+    // text found there replaced), and Return on a focused "Calculer" must show its key.
+    void typing_keeps_exactly_what_is_typed_data() {
+        QTest::addColumn<int>("tabs");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("then");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("start-up text replaced") << 0 << "2" << QList<int>{} << "TextSEX"
+                                                << "83";
+        QTest::newRow("rank not completed") << 7 << "5" << QList<int>{Qt::Key_Tab} << "TextRANG"
+                                            << "7";
+        QTest::newRow("year not completed") << 5 << "8" << QList<int>{Qt::Key_Tab} << "TextAN"
+                                            << "77";
+        QTest::newRow("month left backwards")
+            << 1 << "1" << QList<int>{Qt::Key_Backtab} << "TextMOI"
+            << "81";
+        QTest::newRow("commune typed over") << 6 << "123" << QList<int>{} << "TextCOM"
+                                            << "32";
+        QTest::newRow("Return and Escape in a field press nothing")
+            << 4 << "2A" << QList<int>{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape} << "TextDEP"
+            << "35";
+    }
+
+    void typing_keeps_exactly_what_is_typed() {
+        QFETCH(int, tabs);
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, then);
+        QFETCH(QString, field);
+        QFETCH(QString, key);
+        for (int i = 0; i < tabs; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(focused_control(), field);
+        QTest::keyClicks(QApplication::focusWidget(), typed);
+        for (const int pressed : then) {
+            QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(pressed));
+        }
+        QCOMPARE(control<QComboBox>(qPrintable(field))->currentText(), typed);
+        QCOMPARE(this->key(), QStringLiteral("00"));
+
+        control<QToolButton>("Command2")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(this->key(), key);
+    }
+
+    // Screen readers read the key as shown, whole even where the display cuts it (its tooltip
+    // then shows it too), and know the display as the key.
+    void screen_readers_read_the_key() {
+        auto* display = control<QLabel>("LblCLE");
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(display);
+        for (const auto& [sex, key, cut] :
+             {std::tuple{"1", "36", false}, std::tuple{"1.5", "95,4999899", true}}) {
+            control<QComboBox>("TextSEX")->setEditText(QString::fromLatin1(sex));
+            click("Command2");
+            QCOMPARE(accessible->text(QAccessible::Name), QString::fromLatin1(key));
+            QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("Clé"));
+            QCOMPARE(display->toolTip(), cut ? QString::fromLatin1(key) : QString());
+        }
     }
 
     void tab_walks_the_focus_order() {

@@ -4,7 +4,9 @@
 #include "ui/form1.h"
 #include "window_test_support.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFrame>
@@ -115,7 +117,7 @@ private slots:
         QFETCH(QRect, twips);
         QFETCH(QString, text);
         auto* widget = control<QWidget>(QTest::currentDataTag());
-        QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), kind);
+        QVERIFY2(widget->inherits(qPrintable(kind)), widget->metaObject()->className());
         QCOMPARE(widget->parentWidget()->objectName(), container);
         const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
         QCOMPARE(widget->geometry(), pixels);
@@ -145,6 +147,33 @@ private slots:
             QCOMPARE(field->insertPolicy(), QComboBox::NoInsert);
             QCOMPARE(field->lineEdit()->palette().color(QPalette::Base), QColor(192, 255, 255));
         }
+    }
+
+    // On a dark desktop theme the fields, their lists and the key keep black text on their light
+    // backgrounds; the labels go on following the desktop.
+    void numbers_stay_black_on_a_dark_desktop() {
+        const QPalette desktop = QApplication::palette();
+        QPalette dark(QColor(53, 53, 53));
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        dark.setColor(QPalette::Text, Qt::white);
+        QApplication::setPalette(dark);
+        Form1 dark_form;
+        QApplication::setPalette(desktop);
+        for (const char* name :
+             {"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"}) {
+            auto* field = testing::control<QComboBox>(dark_form, name);
+            for (const QWidget* part :
+                 std::initializer_list<const QWidget*>{field, field->view()}) {
+                QCOMPARE(part->palette().color(QPalette::Base), QColor(192, 255, 255));
+                QCOMPARE(part->palette().color(QPalette::Text), QColor(Qt::black));
+            }
+        }
+        QCOMPARE(
+            testing::control<QLabel>(dark_form, "LblCLE")->palette().color(QPalette::WindowText),
+            QColor(Qt::black));
+        QCOMPARE(
+            testing::control<QLabel>(dark_form, "Label1")->palette().color(QPalette::WindowText),
+            dark.color(QPalette::WindowText));
     }
 
     void labels_are_right_aligned_and_wrap() {
@@ -235,8 +264,8 @@ private slots:
                                  << "";
         QTest::newRow("TextRANG") << "Rang de naissance dans le mois dans la commune :"
                                   << "";
-        QTest::newRow("LblCLE") << "Clé"
-                                << "";
+        QTest::newRow("LblCLE") << "00"
+                                << "Clé";
         QTest::newRow("Command3") << "A propos"
                                   << "Auteur";
         QTest::newRow("Command2") << "Calculer"
