@@ -20,7 +20,8 @@ struct KeyInputs {
 // The control key of the number, as text: "1" to "97" for a number of up to 15 digits. Any text
 // gives an answer and nothing is raised: text holding no number counts as 0 (key "97"), and a
 // number beyond the double range gives "Erreur". A department "2A" or "2B" (Corsica) counts as
-// 19 or 18. Fractions are written with the user's locale decimal separator.
+// 19 or 18. Fractions are written with the user's locale decimal separator
+// (runtime::user_decimal_separator()), as the window writes them.
 [[nodiscard]] std::string compute_key(const KeyInputs& inputs);
 
 // The same, writing fractions with the given decimal separator.

@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLocale>
 #include <QScreen>
 #include <QStyle>
 #include <QToolButton>
@@ -222,13 +221,7 @@ void Form1::Command2_Click() {
                   runtime::text_of(*TextMOI), runtime::text_of(*TextDEP),
                   runtime::text_of(*TextCOM), runtime::text_of(*TextRANG)};
     });
-    // Fractions are written the way the desktop writes numbers, which Qt reads from the
-    // environment even where the C library has no data for that language.
-    const std::string decimal_separator = QLocale().decimalPoint().toStdString();
-    statement([&] {
-        runtime::set_caption(*LblCLE,
-                             QString::fromStdString(compute_key(inputs, decimal_separator)));
-    });
+    statement([&] { runtime::set_caption(*LblCLE, QString::fromStdString(compute_key(inputs))); });
 }
 
 void Form1::Command3_Click() {

@@ -1,20 +1,25 @@
 #include "runtime/core/decimal_separator.h"
 
 #include <clocale>
-#include <langinfo.h>
 
 namespace vardelis::runtime {
 namespace {
 
+// Standard C is the one way to ask for the user's locale that every platform has. The numeric
+// locale of the process is switched to the user's for the time of this one reading, then put
+// back as it was.
 std::string read_user_decimal_separator() {
-    // A locale object of its own, so that the process's current locale is left alone.
-    const locale_t user_locale = newlocale(LC_NUMERIC_MASK, "", locale_t{});
-    if (user_locale == locale_t{}) {
-        return ".";
+    const char* current = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string previous = current != nullptr ? current : "C";
+    std::string separator = ".";
+    if (std::setlocale(LC_NUMERIC, "") != nullptr) {
+        const char* point = std::localeconv()->decimal_point;
+        if (point != nullptr && *point != '\0') {
+            separator = point;
+        }
     }
-    std::string separator = nl_langinfo_l(RADIXCHAR, user_locale);
-    freelocale(user_locale);
-    return separator.empty() ? "." : separator;
+    std::setlocale(LC_NUMERIC, previous.c_str());
+    return separator;
 }
 
 } // namespace

@@ -51,6 +51,14 @@ public:
 
     bool take_either(char lower, char upper) { return take(lower) || take(upper); }
 
+    bool take_if(bool (*wanted)(char)) {
+        if (!wanted(peek())) {
+            return false;
+        }
+        advance();
+        return true;
+    }
+
 private:
     std::span<const std::string_view> pieces_;
     std::size_t piece_ = 0;
@@ -59,6 +67,25 @@ private:
 
 bool is_digit(char c) {
     return c >= '0' && c <= '9';
+}
+
+// The characters that, besides digits, can carry a number on: the decimal point, the exponent
+// marks, a sign (at the start or in the exponent) and the radix prefix. The full reader takes
+// each of them; the fast path for plain digits hands any text holding one over to it.
+bool is_decimal_point(char c) {
+    return c == '.';
+}
+bool is_exponent_mark(char c) {
+    return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
+bool is_sign(char c) {
+    return c == '-' || c == '+';
+}
+bool is_radix_prefix(char c) {
+    return c == '&';
+}
+bool needs_the_full_reader(char c) {
+    return is_decimal_point(c) || is_exponent_mark(c) || is_sign(c) || is_radix_prefix(c);
 }
 
 int digit_value(char c, int radix) {
@@ -71,6 +98,16 @@ int digit_value(char c, int radix) {
         value = c - 'A' + 10;
     }
     return value < radix ? value : -1;
+}
+
+// Takes an optional sign; tells whether it was "-".
+bool take_sign(Reader& reader) {
+    const char sign = reader.peek();
+    if (!is_sign(sign)) {
+        return false;
+    }
+    reader.advance();
+    return sign == '-';
 }
 
 double checked(double value) {
@@ -102,13 +139,10 @@ struct DecimalDigits {
 constexpr std::int64_t exponent_limit = 1'000'000'000'000'000;
 
 std::int64_t read_exponent(Reader& reader) {
-    if (!reader.take_either('e', 'E') && !reader.take_either('d', 'D')) {
+    if (!reader.take_if(is_exponent_mark)) {
         return 0;
     }
-    const bool negative = reader.take('-');
-    if (!negative) {
-        reader.take('+');
-    }
+    const bool negative = take_sign(reader);
     std::int64_t exponent = 0;
     while (is_digit(reader.peek())) {
         exponent = std::min(exponent * 10 + (reader.peek() - '0'), exponent_limit);
@@ -126,7 +160,7 @@ DecimalDigits read_decimal_digits(Reader& reader) {
         }
         reader.advance();
     }
-    if (reader.take('.')) {
+    if (reader.take_if(is_decimal_point)) {
         while (is_digit(reader.peek())) {
             if (!number.digits.empty() || reader.peek() != '0') {
                 number.digits += reader.peek();
@@ -171,8 +205,7 @@ bool read_small_integer(std::span<const std::string_view> pieces, double& value)
                 }
                 integer = integer * 10 + static_cast<std::uint64_t>(c - '0');
             } else if (!is_dropped(c)) {
-                if (c == '.' || c == 'e' || c == 'E' || c == 'd' || c == 'D' || c == '&' ||
-                    c == '-' || c == '+') {
+                if (needs_the_full_reader(c)) {
                     return false;
                 }
                 value = static_cast<double>(integer);
@@ -196,7 +229,7 @@ double Val(std::span<const std::string_view> pieces) {
         return value;
     }
     Reader reader(pieces);
-    if (reader.take('&')) {
+    if (reader.take_if(is_radix_prefix)) {
         if (reader.take_either('h', 'H')) {
             return read_radix_integer(reader, 16);
         }
@@ -205,10 +238,7 @@ double Val(std::span<const std::string_view> pieces) {
         }
         return 0;
     }
-    const bool negative = reader.take('-');
-    if (!negative) {
-        reader.take('+');
-    }
+    const bool negative = take_sign(reader);
     value = to_double(read_decimal_digits(reader));
     return negative && value != 0 ? -value : value;
 }

@@ -16,8 +16,11 @@ void MsgBox(std::string_view text, MsgBoxStyle style, std::string_view title) {
                     lines, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     // Each line of the text stays on one line of the box: Qt would wrap long ones at half the
-    // screen's width unless the text's label asks for the room.
-    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+    // screen's width unless the label that shows the text, known by that text, asks for the room.
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        if (label->text() != lines) {
+            continue;
+        }
         int widest = 0;
         for (const QString& line : lines.split(QLatin1Char('\n'))) {
             widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));

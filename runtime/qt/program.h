@@ -11,8 +11,9 @@ constexpr int untrapped_error_status = 1;
 // until the program ends. Returns the program's exit status.
 int run_program(const std::function<void()>& start_up);
 
-// Ends the program at once with this exit status: its windows close and take no further input,
-// and the event loop returns, so no further handler runs.
+// Ends the program at once with this exit status: its windows are disabled and hidden, without
+// a close event, so they take no further input and no handler of theirs runs; then the event loop
+// returns.
 void End(int status = 0);
 
 // Runs an event handler that traps no run-time error of its own. An error that escapes it is
