@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 #include <tuple>
 
@@ -169,7 +170,7 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QList<int>>("then");
         QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected_key");
         QTest::newRow("start-up text replaced") << 0 << "2" << QList<int>{} << "TextSEX"
                                                 << "83";
         QTest::newRow("rank not completed") << 7 << "5" << QList<int>{Qt::Key_Tab} << "TextRANG"
@@ -191,7 +192,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QList<int>, then);
         QFETCH(QString, field);
-        QFETCH(QString, key);
+        QFETCH(QString, expected_key);
         for (int i = 0; i < tabs; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
@@ -201,11 +202,11 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(pressed));
         }
         QCOMPARE(control<QComboBox>(qPrintable(field))->currentText(), typed);
-        QCOMPARE(this->key(), QStringLiteral("00"));
+        QCOMPARE(key(), QStringLiteral("00"));
 
         control<QToolButton>("Command2")->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(this->key(), key);
+        QCOMPARE(key(), expected_key);
     }
 
     // Screen readers read the key as shown, whole even where the display cuts it (its tooltip
@@ -213,13 +214,13 @@ private slots:
     void screen_readers_read_the_key() {
         auto* display = control<QLabel>("LblCLE");
         QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(display);
-        for (const auto& [sex, key, cut] : {std::tuple{"1", QStringLiteral("36"), false},
-                                            std::tuple{"1.5", fraction("95", "4999899"), true}}) {
+        for (const auto& [sex, shown, cut] : {std::tuple{"1", QStringLiteral("36"), false},
+                                              std::tuple{"1.5", fraction("95", "4999899"), true}}) {
             control<QComboBox>("TextSEX")->setEditText(QString::fromLatin1(sex));
             click("Command2");
-            QCOMPARE(accessible->text(QAccessible::Name), key);
+            QCOMPARE(accessible->text(QAccessible::Name), shown);
             QCOMPARE(accessible->text(QAccessible::Description), QStringLiteral("Clé"));
-            QCOMPARE(display->toolTip(), cut ? key : QString());
+            QCOMPARE(display->toolTip(), cut ? shown : QString());
         }
     }
 
@@ -268,10 +269,11 @@ private slots:
         QList<QAbstractButton*> buttons;
         bool each_line_on_one_line = false;
         answer_next_message_box([&](QMessageBox& box) {
-            const QLabel* label = nullptr;
-            for (const QLabel* shown : box.findChildren<QLabel*>()) {
-                label = shown->text() == box.text() ? shown : label;
-            }
+            const QList<QLabel*> labels = box.findChildren<QLabel*>();
+            const auto found =
+                std::find_if(labels.begin(), labels.end(),
+                             [&box](const QLabel* shown) { return shown->text() == box.text(); });
+            const QLabel* label = found != labels.end() ? *found : nullptr;
             each_line_on_one_line = label != nullptr;
             for (const QString& line : box.text().split(QLatin1Char('\n'))) {
                 each_line_on_one_line =
