@@ -41,16 +41,7 @@ public:
     // Passes over the character that peek() returned.
     void advance() { ++position_; }
 
-    bool take(char wanted) {
-        if (peek() != wanted) {
-            return false;
-        }
-        advance();
-        return true;
-    }
-
-    bool take_either(char lower, char upper) { return take(lower) || take(upper); }
-
+    // Passes over the next character when it is one of the wanted ones.
     bool take_if(bool (*wanted)(char)) {
         if (!wanted(peek())) {
             return false;
@@ -83,6 +74,12 @@ bool is_sign(char c) {
 }
 bool is_radix_prefix(char c) {
     return c == '&';
+}
+bool is_hexadecimal_mark(char c) {
+    return c == 'h' || c == 'H';
+}
+bool is_octal_mark(char c) {
+    return c == 'o' || c == 'O';
 }
 bool needs_the_full_reader(char c) {
     return is_decimal_point(c) || is_exponent_mark(c) || is_sign(c) || is_radix_prefix(c);
@@ -230,10 +227,10 @@ double Val(std::span<const std::string_view> pieces) {
     }
     Reader reader(pieces);
     if (reader.take_if(is_radix_prefix)) {
-        if (reader.take_either('h', 'H')) {
+        if (reader.take_if(is_hexadecimal_mark)) {
             return read_radix_integer(reader, 16);
         }
-        if (reader.take_either('o', 'O')) {
+        if (reader.take_if(is_octal_mark)) {
             return read_radix_integer(reader, 8);
         }
         return 0;

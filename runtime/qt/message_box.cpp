@@ -7,6 +7,14 @@
 
 namespace vardelis::runtime {
 
+QLabel* text_label(const QMessageBox& box) {
+    const QList<QLabel*> labels = box.findChildren<QLabel*>();
+    const auto shown = std::find_if(labels.begin(), labels.end(), [&box](const QLabel* label) {
+        return label->text() == box.text();
+    });
+    return shown != labels.end() ? *shown : nullptr;
+}
+
 void MsgBox(std::string_view text, MsgBoxStyle style, std::string_view title) {
     const QMessageBox::Icon icon =
         style == MsgBoxStyle::Information ? QMessageBox::Information : QMessageBox::NoIcon;
@@ -16,11 +24,8 @@ void MsgBox(std::string_view text, MsgBoxStyle style, std::string_view title) {
                     lines, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     // Each line of the text stays on one line of the box: Qt would wrap long ones at half the
-    // screen's width unless the label that shows the text, known by that text, asks for the room.
-    for (QLabel* label : box.findChildren<QLabel*>()) {
-        if (label->text() != lines) {
-            continue;
-        }
+    // screen's width unless the label that shows the text asks for the room.
+    if (QLabel* label = text_label(box)) {
         int widest = 0;
         for (const QString& line : lines.split(QLatin1Char('\n'))) {
             widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));

@@ -3,6 +3,7 @@
 #include "logic/logic.h"
 #include "runtime/core/decimal_separator.h"
 #include "runtime/core/runtime_error.h"
+#include "runtime/qt/message_box.h"
 #include "runtime/qt/program.h"
 #include "ui/application.h"
 #include "ui/form1.h"
@@ -16,7 +17,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <algorithm>
 #include <memory>
 #include <tuple>
 
@@ -269,11 +269,7 @@ private slots:
         QList<QAbstractButton*> buttons;
         bool each_line_on_one_line = false;
         answer_next_message_box([&](QMessageBox& box) {
-            const QList<QLabel*> labels = box.findChildren<QLabel*>();
-            const auto found =
-                std::find_if(labels.begin(), labels.end(),
-                             [&box](const QLabel* shown) { return shown->text() == box.text(); });
-            const QLabel* label = found != labels.end() ? *found : nullptr;
+            const QLabel* label = runtime::text_label(box);
             each_line_on_one_line = label != nullptr;
             for (const QString& line : box.text().split(QLatin1Char('\n'))) {
                 each_line_on_one_line =
