@@ -1,11 +1,14 @@
 #include "logic/logic.h"
-#include "runtime/core/decimal_separator.h"
 #include "runtime/core/resume_next.h"
 #include "runtime/core/val.h"
 #include "runtime/core/variant.h"
 #include "runtime/core/variant_text.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
+#include <numeric>
+#include <string>
 
 namespace vardelis {
 namespace {
@@ -14,47 +17,35 @@ namespace {
 // valid key.
 constexpr std::string_view failed_key_text = "Erreur";
 
-bool is_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-// The Corsican departments 2A and 2B count as 19 and 18 in the key; any other text stays as typed.
+// The Corsican departments 2A and 2B count as 19 and 18 in the key, in either case and with
+// blanks anywhere, as Val reads any other field; any other text stays as typed.
 std::string_view department_for_key(std::string_view department) {
-    std::string_view code = department;
-    while (!code.empty() && is_blank(code.front())) {
-        code.remove_prefix(1);
-    }
-    while (!code.empty() && is_blank(code.back())) {
-        code.remove_suffix(1);
-    }
-    if (code.size() != 2 || code[0] != '2') {
-        return department;
-    }
-    switch (code[1]) {
-    case 'A':
-    case 'a':
+    std::string code;
+    std::copy_if(department.begin(), department.end(), std::back_inserter(code),
+                 [](char c) { return !runtime::is_blank(c); });
+    if (code == "2A" || code == "2a") {
         return "19";
-    case 'B':
-    case 'b':
-        return "18";
-    default:
-        return department;
     }
-}
-
-// The six texts joined in order, as pieces that Val reads in place: joining them into one
-// string would cost more than the rest of the calculation.
-using NumberText = std::array<std::string_view, 6>;
-
-NumberText number_text(const KeyInputs& inputs) {
-    return {inputs.sex,     inputs.year, inputs.month, department_for_key(inputs.department),
-            inputs.commune, inputs.rank};
+    if (code == "2B" || code == "2b") {
+        return "18";
+    }
+    return department;
 }
 
 } // namespace
 
-std::string compute_key(const KeyInputs& inputs) {
-    return compute_key(inputs, runtime::user_decimal_separator());
+std::string number_text(const KeyInputs& inputs) {
+    const std::array<std::string_view, 6> parts = {
+        inputs.sex,     inputs.year, inputs.month, department_for_key(inputs.department),
+        inputs.commune, inputs.rank};
+    std::string text;
+    text.reserve(std::accumulate(
+        parts.begin(), parts.end(), std::size_t{0},
+        [](std::size_t size, std::string_view part) { return size + part.size(); }));
+    for (const std::string_view part : parts) {
+        text += part;
+    }
+    return text;
 }
 
 // Each step is a statement of its own, in double precision and in this order: beyond 2^53 and for
@@ -62,7 +53,7 @@ std::string compute_key(const KeyInputs& inputs) {
 std::string compute_key(const KeyInputs& inputs, std::string_view decimal_separator) {
     using runtime::Variant;
     const Variant ninety_seven(97);
-    NumberText text;
+    std::string text;
     // The working slots, Empty until their step stores a number.
     Variant n;
     Variant q;

@@ -17,14 +17,15 @@ struct KeyInputs {
     std::string rank;
 };
 
+// The number text of the key: the six texts joined in order, with nothing between them and
+// nothing trimmed, except that a department "2A" or "2B" (Corsica, in either case, blanks
+// anywhere) counts as 19 or 18.
+[[nodiscard]] std::string number_text(const KeyInputs& inputs);
+
 // The control key of the number, as text: "1" to "97" for a number of up to 15 digits. Any text
 // gives an answer and nothing is raised: text holding no number counts as 0 (key "97"), and a
-// number beyond the double range gives "Erreur". A department "2A" or "2B" (Corsica) counts as
-// 19 or 18. Fractions are written with the user's locale decimal separator
-// (runtime::user_decimal_separator()), as the window writes them.
-[[nodiscard]] std::string compute_key(const KeyInputs& inputs);
-
-// The same, writing fractions with the given decimal separator.
+// number beyond the double range gives "Erreur". Fractions are written with the given decimal
+// separator, the user's, which the caller reads once.
 [[nodiscard]] std::string compute_key(const KeyInputs& inputs, std::string_view decimal_separator);
 
 // The codes first, first + 1, ... last, each written with leading zeros to the width

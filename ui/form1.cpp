@@ -3,17 +3,17 @@
 #include "logic/logic.h"
 #include "runtime/core/resume_next.h"
 #include "runtime/qt/command_button.h"
+#include "runtime/qt/decimal_separator.h"
 #include "runtime/qt/drop_down_field.h"
 #include "runtime/qt/forms.h"
 #include "runtime/qt/message_box.h"
 #include "runtime/qt/program.h"
+#include "runtime/qt/window_placement.h"
 #include "ui/pictures.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QScreen>
-#include <QStyle>
 #include <QToolButton>
 #include <array>
 #include <utility>
@@ -91,7 +91,8 @@ Form1::Form1(QWidget* parent)
 Form1::Form1(Operations operations, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , operations_(std::move(operations)) {
+    , operations_(std::move(operations))
+    , decimal_separator_(runtime::user_decimal_separator()) {
     setObjectName(QStringLiteral("Form1"));
     set_window_look();
     build_frames();
@@ -179,8 +180,8 @@ void Form1::build_key_display() {
     LblCLE->setAutoFillBackground(true);
     QPalette palette = LblCLE->palette();
     palette.setColor(QPalette::Window, key_colour);
-    palette.setColor(QPalette::WindowText,
-                     Qt::black); // readable on the fixed green, dark themes too
+    // Black stays readable on the fixed green, under dark themes too.
+    palette.setColor(QPalette::WindowText, Qt::black);
     LblCLE->setPalette(palette);
     QFont font(QStringLiteral("Comic Sans MS"), 12, QFont::Bold);
     font.setItalic(false);
@@ -193,10 +194,8 @@ void Form1::start() {
     if (!runtime::run_untrapped([this] { Form_Load(); })) {
         return;
     }
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen()->availableGeometry()));
     TextSEX->setFocus();
-    show();
+    runtime::show_centred(*this);
     // Window managers give a new window the keyboard; without one, ask for it, so that the sex
     // field really has the focus and its text is selected for typing over.
     activateWindow();
@@ -221,7 +220,10 @@ void Form1::Command2_Click() {
                   runtime::text_of(*TextMOI), runtime::text_of(*TextDEP),
                   runtime::text_of(*TextCOM), runtime::text_of(*TextRANG)};
     });
-    statement([&] { runtime::set_caption(*LblCLE, QString::fromStdString(compute_key(inputs))); });
+    statement([&] {
+        runtime::set_caption(*LblCLE,
+                             QString::fromStdString(compute_key(inputs, decimal_separator_)));
+    });
 }
 
 void Form1::Command3_Click() {

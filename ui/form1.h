@@ -47,6 +47,8 @@ private:
     void Command3_Click();
 
     Operations operations_;
+    // The user's decimal separator, read once when the window is made, for the key's fractions.
+    std::string decimal_separator_;
 
     QFrame* Frame1 = nullptr;
     QFrame* Frame2 = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cmath>
 #include <exception>
-#include <string>
 
 namespace vardelis::runtime {
 
@@ -29,5 +29,14 @@ private:
 
 // Throws the run-time error; kept out of line so that the paths that may raise stay small.
 [[noreturn]] void raise_error(ErrorNumber number);
+
+// The value itself, or RuntimeError 6 (overflow) when it lies beyond the double range. Every
+// operation that makes a number checks its result this one way.
+[[nodiscard]] inline double check_overflow(double value) {
+    if (!std::isfinite(value)) [[unlikely]] {
+        raise_error(ErrorNumber::Overflow);
+    }
+    return value;
+}
 
 } // namespace vardelis::runtime

@@ -4,38 +4,25 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <system_error>
 
 namespace vardelis::runtime {
 namespace {
 
-bool is_dropped(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-// Reads the pieces of the text one character at a time, passing over the blanks that Val drops.
+// Reads the text one character at a time, passing over the blanks that Val drops.
 class Reader {
 public:
-    explicit Reader(std::span<const std::string_view> pieces)
-        : pieces_(pieces) {}
+    explicit Reader(std::string_view text)
+        : text_(text) {}
 
+    // The next character that is not a blank; '\0' at the end of the text.
     [[nodiscard]] char peek() {
-        while (piece_ < pieces_.size()) {
-            const std::string_view piece = pieces_[piece_];
-            while (position_ < piece.size() && is_dropped(piece[position_])) {
-                ++position_;
-            }
-            if (position_ < piece.size()) {
-                return piece[position_];
-            }
-            ++piece_;
-            position_ = 0;
+        while (position_ < text_.size() && is_blank(text_[position_])) {
+            ++position_;
         }
-        return '\0';
+        return position_ < text_.size() ? text_[position_] : '\0';
     }
 
     // Passes over the character that peek() returned.
@@ -51,8 +38,7 @@ public:
     }
 
 private:
-    std::span<const std::string_view> pieces_;
-    std::size_t piece_ = 0;
+    std::string_view text_;
     std::size_t position_ = 0;
 };
 
@@ -60,9 +46,8 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The characters that, besides digits, can carry a number on: the decimal point, the exponent
-// marks, a sign (at the start or in the exponent) and the radix prefix. The full reader takes
-// each of them; the fast path for plain digits hands any text holding one over to it.
+// The characters that, besides digits, carry a number on: the decimal point, the exponent marks,
+// a sign (at the start or in the exponent) and the radix prefix with its two marks.
 bool is_decimal_point(char c) {
     return c == '.';
 }
@@ -81,10 +66,6 @@ bool is_hexadecimal_mark(char c) {
 bool is_octal_mark(char c) {
     return c == 'o' || c == 'O';
 }
-bool needs_the_full_reader(char c) {
-    return is_decimal_point(c) || is_exponent_mark(c) || is_sign(c) || is_radix_prefix(c);
-}
-
 int digit_value(char c, int radix) {
     int value = radix;
     if (is_digit(c)) {
@@ -107,18 +88,11 @@ bool take_sign(Reader& reader) {
     return sign == '-';
 }
 
-double checked(double value) {
-    if (!std::isfinite(value)) {
-        raise_error(ErrorNumber::Overflow);
-    }
-    return value;
-}
-
 double read_radix_integer(Reader& reader, int radix) {
     double value = 0;
     for (int digit = digit_value(reader.peek(), radix); digit >= 0;
          digit = digit_value(reader.peek(), radix)) {
-        value = checked(value * radix + digit);
+        value = check_overflow(value * radix + digit);
         reader.advance();
     }
     return value;
@@ -175,7 +149,10 @@ double to_double(const DecimalDigits& number) {
     if (number.digits.empty()) {
         return 0;
     }
-    const std::string scientific = "0." + number.digits + "e" + std::to_string(number.point);
+    // digits x 10^(point - count): for the usual 13 digits this short text needs no allocation.
+    std::string scientific = number.digits;
+    scientific += 'e';
+    scientific += std::to_string(number.point - static_cast<std::int64_t>(number.digits.size()));
     double value = 0;
     const auto [end, error] =
         std::from_chars(scientific.data(), scientific.data() + scientific.size(), value);
@@ -188,44 +165,10 @@ double to_double(const DecimalDigits& number) {
     return value;
 }
 
-// Most texts are plain integers that fit 64 bits; they are read without building any text.
-// Returns false, having read nothing, when the number needs the general reading.
-bool read_small_integer(std::span<const std::string_view> pieces, double& value) {
-    constexpr int most_digits = 19;
-    std::uint64_t integer = 0;
-    int digits = 0;
-    for (const std::string_view piece : pieces) {
-        for (const char c : piece) {
-            if (is_digit(c)) {
-                if (++digits > most_digits) {
-                    return false;
-                }
-                integer = integer * 10 + static_cast<std::uint64_t>(c - '0');
-            } else if (!is_dropped(c)) {
-                if (needs_the_full_reader(c)) {
-                    return false;
-                }
-                value = static_cast<double>(integer);
-                return true;
-            }
-        }
-    }
-    value = static_cast<double>(integer);
-    return true;
-}
-
 } // namespace
 
 double Val(std::string_view text) {
-    return Val(std::span<const std::string_view>(&text, 1));
-}
-
-double Val(std::span<const std::string_view> pieces) {
-    double value = 0;
-    if (read_small_integer(pieces, value)) {
-        return value;
-    }
-    Reader reader(pieces);
+    Reader reader(text);
     if (reader.take_if(is_radix_prefix)) {
         if (reader.take_if(is_hexadecimal_mark)) {
             return read_radix_integer(reader, 16);
@@ -236,7 +179,7 @@ double Val(std::span<const std::string_view> pieces) {
         return 0;
     }
     const bool negative = take_sign(reader);
-    value = to_double(read_decimal_digits(reader));
+    const double value = to_double(read_decimal_digits(reader));
     return negative && value != 0 ? -value : value;
 }
 

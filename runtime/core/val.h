@@ -1,12 +1,16 @@
 #pragma once
 
-#include <span>
 #include <string_view>
 
 namespace vardelis::runtime {
 
+// The blanks that Val drops anywhere in a text: spaces, tabs and line feeds.
+[[nodiscard]] constexpr bool is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
 // Reads the number at the start of a text, as the runtime's Val does:
-// - spaces, tabs and line feeds anywhere in the text are dropped;
+// - blanks (is_blank) anywhere in the text are dropped;
 // - an optional sign, digits, at most one "." as decimal point (whatever the locale), then an
 //   optional exponent: "E" or "D" in either case, an optional sign and digits;
 // - "&H" or "&O" at the start reads a hexadecimal or octal integer instead; its digits are read
@@ -15,8 +19,5 @@ namespace vardelis::runtime {
 // Raises RuntimeError 6 (overflow) when the value lies beyond the double range; a value too small
 // for a double reads as 0.
 [[nodiscard]] double Val(std::string_view text);
-
-// Val of the pieces joined in order, read in place without building the joined text.
-[[nodiscard]] double Val(std::span<const std::string_view> pieces);
 
 } // namespace vardelis::runtime

@@ -3,7 +3,6 @@
 #include "runtime/core/runtime_error.h"
 
 #include <cmath>
-#include <cstdint>
 #include <optional>
 
 namespace vardelis::runtime {
@@ -28,41 +27,24 @@ private:
 // RuntimeError 6 (overflow); a division by zero raises 11, or 6 for 0 / 0.
 // The operations are inline: the key calculation runs five of them in a row.
 
-inline Variant checked_result(double result) {
-    if (!std::isfinite(result)) [[unlikely]] {
-        raise_error(ErrorNumber::Overflow);
-    }
-    return Variant(result);
-}
-
 [[nodiscard]] inline Variant operator/(const Variant& dividend, const Variant& divisor) {
     if (divisor.number() == 0) [[unlikely]] {
         raise_error(dividend.number() == 0 ? ErrorNumber::Overflow : ErrorNumber::DivisionByZero);
     }
-    return checked_result(dividend.number() / divisor.number());
+    return Variant(check_overflow(dividend.number() / divisor.number()));
 }
 
 [[nodiscard]] inline Variant operator*(const Variant& left, const Variant& right) {
-    return checked_result(left.number() * right.number());
+    return Variant(check_overflow(left.number() * right.number()));
 }
 
 [[nodiscard]] inline Variant operator-(const Variant& left, const Variant& right) {
-    return checked_result(left.number() - right.number());
+    return Variant(check_overflow(left.number() - right.number()));
 }
 
-// The largest integral value not greater than the value (towards minus infinity). Written with
-// an integer conversion because std::floor is a library call on plain x86-64.
+// The largest integral value not greater than the value (towards minus infinity).
 [[nodiscard]] inline Variant Int(const Variant& value) {
-    const double number = value.number();
-    constexpr double all_integral = 4503599627370496.0; // 2^52: every double beyond is integral
-    if (!(std::fabs(number) < all_integral)) {
-        return Variant(number);
-    }
-    auto truncated = static_cast<double>(static_cast<std::int64_t>(number));
-    if (truncated > number) {
-        truncated -= 1;
-    }
-    return Variant(truncated);
+    return Variant(std::floor(value.number()));
 }
 
 } // namespace vardelis::runtime

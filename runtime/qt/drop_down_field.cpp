@@ -1,6 +1,7 @@
 #include "runtime/qt/drop_down_field.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QStringListModel>
 #include <QWheelEvent>
@@ -24,6 +25,35 @@ DropDownField::DropDownField(const QStringList& items, const QColor& background,
     // Without the wheel among the ways to take the focus, scrolling over a field the user is not
     // in reaches wheelEvent below unfocused, and is passed on.
     setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QComboBox::editTextChanged, this, &DropDownField::follow_typed_text);
+}
+
+void DropDownField::follow_typed_text(const QString& text) {
+    // The item has the field's text already, so the edit box, its caret and its undo stay as
+    // they are.
+    const int item = findText(text);
+    if (item >= 0 && item != currentIndex()) {
+        setCurrentIndex(item);
+    }
+}
+
+// Called before the list is stepped through or opened: once the text is no item, no item is
+// current, so that Down starts from the top of the list, Up does nothing and the open list shows
+// nothing chosen. Qt empties the edit box along with the current item, so the text is put back.
+void DropDownField::forget_the_item_left_behind() {
+    if (currentIndex() < 0 || itemText(currentIndex()) == currentText()) {
+        return;
+    }
+    const QString text = currentText();
+    const int caret = lineEdit()->cursorPosition();
+    setCurrentIndex(-1);
+    setEditText(text);
+    lineEdit()->setCursorPosition(caret);
+}
+
+void DropDownField::showPopup() {
+    forget_the_item_left_behind();
+    QComboBox::showPopup();
 }
 
 void DropDownField::focusInEvent(QFocusEvent* event) {
@@ -34,11 +64,26 @@ void DropDownField::focusInEvent(QFocusEvent* event) {
     }
 }
 
+void DropDownField::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        forget_the_item_left_behind();
+        break;
+    default:
+        break;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
 void DropDownField::wheelEvent(QWheelEvent* event) {
     if (!hasFocus()) {
         event->ignore();
         return;
     }
+    forget_the_item_left_behind();
     QComboBox::wheelEvent(event);
 }
 

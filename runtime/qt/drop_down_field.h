@@ -10,6 +10,8 @@ namespace vardelis::runtime {
 // - the mouse wheel changes its text only while it has the keyboard focus;
 // - coming to it by keyboard, at start-up or back from another window selects its whole text, so
 //   that typing replaces it;
+// - typed text that is one of its items makes that item the current one, so that Down, Up, the
+//   wheel and the open list go on from it; other text leaves no item current;
 // - its background colour covers the edit box, the frame around it and the open list alike, and
 //   its text is black on it whatever the desktop's theme, so that the numbers stay readable on
 //   dark themes too.
@@ -19,9 +21,16 @@ class DropDownField : public QComboBox {
 public:
     DropDownField(const QStringList& items, const QColor& background, QWidget* parent);
 
+    void showPopup() override;
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void follow_typed_text(const QString& text);
+    void forget_the_item_left_behind();
 };
 
 } // namespace vardelis::runtime

@@ -6,7 +6,9 @@
 #include <algorithm>
 
 namespace vardelis::runtime {
+namespace {
 
+// The label in which a message box shows its text, known by that text; none if it has none.
 QLabel* text_label(const QMessageBox& box) {
     const QList<QLabel*> labels = box.findChildren<QLabel*>();
     const auto shown = std::find_if(labels.begin(), labels.end(), [&box](const QLabel* label) {
@@ -14,6 +16,8 @@ QLabel* text_label(const QMessageBox& box) {
     });
     return shown != labels.end() ? *shown : nullptr;
 }
+
+} // namespace
 
 void MsgBox(std::string_view text, MsgBoxStyle style, std::string_view title) {
     const QMessageBox::Icon icon =

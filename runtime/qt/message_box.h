@@ -2,9 +2,6 @@
 
 #include <string_view>
 
-class QLabel;
-class QMessageBox;
-
 namespace vardelis::runtime {
 
 // The message box styles this program uses: 64 is the information icon with one OK button.
@@ -15,8 +12,5 @@ enum class MsgBoxStyle : int {
 // Shows a modal message box and waits until it is closed. Each line of the text, separated by a
 // carriage return alone, is shown on a line of its own.
 void MsgBox(std::string_view text, MsgBoxStyle style, std::string_view title);
-
-// The label in which a message box shows its text, known by that text; none if it has none.
-[[nodiscard]] QLabel* text_label(const QMessageBox& box);
 
 } // namespace vardelis::runtime

@@ -3,5 +3,5 @@
 #include <iostream>
 
 int main() {
-    std::cout << vardelis::compute_key({"1", "00", "01", "01", "000", "000"}) << '\n';
+    std::cout << vardelis::compute_key({"1", "00", "01", "01", "000", "000"}, ".") << '\n';
 }

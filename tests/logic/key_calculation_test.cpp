@@ -48,8 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
         // Corsica: 2A counts as 19, 2B as 18
         KeyCase{"corse_du_sud", {"1", "85", "01", "2A", "000", "000"}, ",", "41"},
         KeyCase{"haute_corse", {"1", "85", "01", "2B", "000", "000"}, ",", "68"},
+        KeyCase{"haute_corse_lower_case", {"1", "85", "01", "2b", "000", "000"}, ",", "68"},
         KeyCase{
             "corsica_lower_case_with_blanks", {"1", "85", "01", " 2a\t", "000", "000"}, ",", "41"},
+        KeyCase{"corsica_in_line_feeds", {"1", "85", "01", "\n2A\n", "000", "000"}, ",", "41"},
+        KeyCase{"corsica_blank_inside", {"1", "85", "01", "2 A", "000", "000"}, ",", "41"},
+        KeyCase{"corsica_blanks_all_over", {"1", "85", "01", " 2 a ", "000", "000"}, ",", "41"},
+        KeyCase{"corsica_tab_inside", {"1", "85", "01", "2\tB", "000", "000"}, ",", "68"},
         KeyCase{"corsica_only_as_whole_field", {"1", "85", "01", "2AB", "000", "000"}, ",", "64"},
         // a failing step shows "Erreur", never a key
         KeyCase{"overflow_in_val", {"1E400", "", "", "", "", ""}, ",", "Erreur"},

@@ -4,7 +4,10 @@
 
 #include <climits>
 #include <gtest/gtest.h>
+#include <new>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace vardelis::runtime {
 namespace {
@@ -40,8 +43,16 @@ TEST(Chr, GivesOneCharacterInUtf8) {
 }
 
 TEST(RuntimeError, DescribesItselfInFrench) {
-    EXPECT_STREQ(RuntimeError(ErrorNumber::Overflow).description(), "Dépassement de capacité");
-    EXPECT_STREQ(RuntimeError(ErrorNumber::DivisionByZero).what(), "Division par zéro");
+    const std::vector<std::pair<ErrorNumber, const char*>> descriptions = {
+        {ErrorNumber::InvalidProcedureCall, "Argument ou appel de procédure incorrect"},
+        {ErrorNumber::Overflow, "Dépassement de capacité"},
+        {ErrorNumber::OutOfMemory, "Mémoire insuffisante"},
+        {ErrorNumber::DivisionByZero, "Division par zéro"},
+    };
+    for (const auto& [number, description] : descriptions) {
+        EXPECT_STREQ(RuntimeError(number).description(), description);
+        EXPECT_STREQ(RuntimeError(number).what(), description);
+    }
     EXPECT_EQ(RuntimeError(ErrorNumber::OutOfMemory).number(), 7);
 }
 
@@ -59,6 +70,9 @@ TEST(ResumeNext, AbandonsAFailingStatementAndRunsTheNext) {
     EXPECT_EQ(statement.last_error_number(), 6);
     statement([] { throw RuntimeError(ErrorNumber::DivisionByZero); });
     EXPECT_EQ(statement.last_error_number(), 11);
+    // Running out of memory is error 7, like any other run-time error.
+    statement([] { throw std::bad_alloc(); });
+    EXPECT_EQ(statement.last_error_number(), 7);
 }
 
 } // namespace
