@@ -4,10 +4,7 @@
 #include "runtime/core/variant.h"
 #include "runtime/core/variant_text.h"
 
-#include <algorithm>
 #include <array>
-#include <iterator>
-#include <numeric>
 #include <string>
 
 namespace vardelis {
@@ -20,16 +17,30 @@ constexpr std::string_view failed_key_text = "Erreur";
 // The Corsican departments 2A and 2B count as 19 and 18 in the key, in either case and with
 // blanks anywhere, as Val reads any other field; any other text stays as typed.
 std::string_view department_for_key(std::string_view department) {
-    std::string code;
-    std::copy_if(department.begin(), department.end(), std::back_inserter(code),
-                 [](char c) { return !runtime::is_blank(c); });
-    if (code == "2A" || code == "2a") {
+    std::array<char, 2> code{};
+    std::size_t length = 0;
+    for (const char c : department) {
+        if (runtime::is_blank(c)) {
+            continue;
+        }
+        if (length == code.size()) {
+            return department;
+        }
+        code.at(length++) = c;
+    }
+    if (length != code.size() || code[0] != '2') {
+        return department;
+    }
+    switch (code[1]) {
+    case 'A':
+    case 'a':
         return "19";
-    }
-    if (code == "2B" || code == "2b") {
+    case 'B':
+    case 'b':
         return "18";
+    default:
+        return department;
     }
-    return department;
 }
 
 } // namespace
@@ -38,12 +49,18 @@ std::string number_text(const KeyInputs& inputs) {
     const std::array<std::string_view, 6> parts = {
         inputs.sex,     inputs.year, inputs.month, department_for_key(inputs.department),
         inputs.commune, inputs.rank};
-    std::string text;
-    text.reserve(std::accumulate(
-        parts.begin(), parts.end(), std::size_t{0},
-        [](std::size_t size, std::string_view part) { return size + part.size(); }));
+    std::size_t size = 0;
     for (const std::string_view part : parts) {
-        text += part;
+        size += part.size();
+    }
+    // Written character by character: the parts are a few characters each, too short to be worth
+    // a call to copy them.
+    std::string text(size, '\0');
+    char* end = text.data();
+    for (const std::string_view part : parts) {
+        for (const char c : part) {
+            *end++ = c;
+        }
     }
     return text;
 }
