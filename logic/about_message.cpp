@@ -1,5 +1,6 @@
 #include "logic/logic.h"
 #include "runtime/core/strings.h"
+#include "vardelis/version.h"
 
 #include <array>
 #include <span>
@@ -7,8 +8,9 @@
 namespace vardelis {
 
 std::string about_message() {
-    static constexpr std::array<std::string_view, 15> lines = {
-        "Vardelis version 1.0.0 ",
+    const std::string first_line = "Vardelis version " + std::string(version) + " ";
+    const std::array<std::string_view, 15> lines = {
+        first_line,
         "",
         "Calcul de la clé du numéro de sécurité sociale",
         "",

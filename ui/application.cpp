@@ -2,6 +2,7 @@
 
 #include "runtime/qt/french_translations.h"
 #include "ui/pictures.h"
+#include "vardelis/version.h"
 
 #include <QApplication>
 
@@ -9,7 +10,7 @@ namespace vardelis {
 
 void prepare_application(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Vardelis"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QString::fromUtf8(version.data(), version.size()));
     QApplication::setDesktopFileName(QStringLiteral("example.vardelis.Vardelis"));
     QApplication::setWindowIcon(picture(Picture::Sign));
     runtime::install_french_translations(application);

@@ -9,12 +9,16 @@ namespace vardelis::runtime {
 
 bool install_french_translations(QCoreApplication& application) {
     auto* translator = new QTranslator(&application);
-    if (!translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
+    // The system's copy where it has one (Linux), else the program's own (Windows).
+    for (const QString& folder :
+         {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/translations")}) {
+        if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"),
+                             QStringLiteral("_"), folder)) {
+            return QCoreApplication::installTranslator(translator);
+        }
     }
-    return QCoreApplication::installTranslator(translator);
+    delete translator;
+    return false;
 }
 
 } // namespace vardelis::runtime

@@ -1,0 +1,36 @@
+# The Debian package: the documents it carries and how CPack makes it.
+
+# Debian keeps manual pages and changelogs compressed, with no time stamp in the gzip header.
+find_program(GZIP gzip REQUIRED)
+function(vardelis_gzip source output)
+    add_custom_command(OUTPUT ${output}
+        COMMAND ${GZIP} -9 -n -c ${source} > ${output}
+        DEPENDS ${source}
+        VERBATIM)
+endfunction()
+# The manual pages carry the project's version.
+set(pages ${CMAKE_CURRENT_BINARY_DIR}/pages)
+configure_file(${PROJECT_SOURCE_DIR}/docs/man/vardelis.1.in ${pages}/man/vardelis.1 @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/docs/man/vardelis.fr.1.in ${pages}/man-fr/vardelis.1 @ONLY)
+set(gzipped ${CMAKE_CURRENT_BINARY_DIR}/gzipped)
+file(MAKE_DIRECTORY ${gzipped}/man ${gzipped}/man-fr)
+vardelis_gzip(${pages}/man/vardelis.1 ${gzipped}/man/vardelis.1.gz)
+vardelis_gzip(${pages}/man-fr/vardelis.1 ${gzipped}/man-fr/vardelis.1.gz)
+vardelis_gzip(${CMAKE_CURRENT_SOURCE_DIR}/debian/changelog ${gzipped}/changelog.gz)
+add_custom_target(vardelis_documents ALL DEPENDS
+    ${gzipped}/man/vardelis.1.gz ${gzipped}/man-fr/vardelis.1.gz ${gzipped}/changelog.gz)
+
+install(FILES ${gzipped}/man/vardelis.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${gzipped}/man-fr/vardelis.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man1)
+install(FILES debian/copyright ${gzipped}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vardelis)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The libraries come from dpkg-shlibdeps; Qt loads its platform plugins at run time, so they are
+# named here. The window's fixed layout is measured in Liberation Sans and its key in Comic Neue:
+# other faces cut the labels, so both fonts are needed. Qt's French texts are welcome.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-comic-neue")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
