@@ -5,6 +5,7 @@
 #include "runtime/core/variant_text.h"
 
 #include <array>
+#include <numeric>
 #include <string>
 
 namespace vardelis {
@@ -49,10 +50,9 @@ std::string number_text(const KeyInputs& inputs) {
     const std::array<std::string_view, 6> parts = {
         inputs.sex,     inputs.year, inputs.month, department_for_key(inputs.department),
         inputs.commune, inputs.rank};
-    std::size_t size = 0;
-    for (const std::string_view part : parts) {
-        size += part.size();
-    }
+    const std::size_t size =
+        std::accumulate(parts.begin(), parts.end(), std::size_t{0},
+                        [](std::size_t sum, std::string_view part) { return sum + part.size(); });
     // Written character by character: the parts are a few characters each, too short to be worth
     // a call to copy them.
     std::string text(size, '\0');

@@ -260,11 +260,11 @@ private slots:
             box->setFocus(Qt::TabFocusReason);
             box->lineEdit()->selectAll(); // a field already in focus is typed over too
             QTest::keyClicks(box->lineEdit(), typed);
-            for (const int key : pressed) {
-                if (key == wheel) {
+            for (const int press : pressed) {
+                if (press == wheel) {
                     turn_the_wheel_over(box, 1);
                 } else {
-                    QTest::keyClick(box->lineEdit(), static_cast<Qt::Key>(key));
+                    QTest::keyClick(box->lineEdit(), static_cast<Qt::Key>(press));
                 }
             }
             QString shown = box->currentText();
@@ -293,13 +293,13 @@ private slots:
     void return_presses_a_focused_button_once() {
         auto* calculer = control<QToolButton>("Command2");
         calculer->setFocus(Qt::TabFocusReason);
-        for (const auto& [key, modifiers, repeated, presses] :
+        for (const auto& [pressed, modifiers, repeated, presses] :
              {std::tuple{Qt::Key_Return, Qt::NoModifier, false, 1},
               std::tuple{Qt::Key_Enter, Qt::KeypadModifier, false, 1},
               std::tuple{Qt::Key_Return, Qt::NoModifier, true, 0},
               std::tuple{Qt::Key_Return, Qt::ControlModifier, false, 0}}) {
             QSignalSpy clicks(calculer, &QToolButton::clicked);
-            QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), repeated);
+            QKeyEvent press(QEvent::KeyPress, pressed, modifiers, QString(), repeated);
             QApplication::sendEvent(calculer, &press);
             QCOMPARE(clicks.size(), presses);
         }

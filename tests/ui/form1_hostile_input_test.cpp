@@ -118,7 +118,8 @@ private slots:
         QVERIFY(before > 0);
         // A leak of a few bytes a click would show as tens of kilobytes.
         const std::int64_t growth = testing::heap_bytes_in_use() - before;
-        QVERIFY2(growth <= 16 * 1024, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
+        QVERIFY2(growth <= std::int64_t{16} * 1024,
+                 qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
     }
 };
 
