@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,8 @@ struct KeyInputs {
     std::string department;
     std::string commune;
     std::string rank;
+
+    bool operator==(const KeyInputs&) const = default;
 };
 
 // The number text of the key: the six texts joined in order, with nothing between them and
@@ -27,6 +30,14 @@ struct KeyInputs {
 // number beyond the double range gives "Erreur". Fractions are written with the given decimal
 // separator, the user's, which the caller reads once.
 [[nodiscard]] std::string compute_key(const KeyInputs& inputs, std::string_view decimal_separator);
+
+// The six parts of a whole social-insurance number pasted in one piece, or nothing when the text
+// is no whole number. A whole number is 13 digits, or 15 with its key, of which the department
+// (the sixth and seventh) may be "2A" or "2B" in either case. Between any two of its characters
+// there may be blanks (space, tab, no-break space, narrow no-break space), dots or dashes, and
+// around it blanks and line ends, as a cell copied from a spreadsheet brings. The parts are
+// 1, 2, 2, 2, 3 and 3 characters wide, the department as written; the key is not kept.
+[[nodiscard]] std::optional<KeyInputs> split_whole_number(std::string_view text);
 
 // The codes first, first + 1, ... last, each written with leading zeros to the width
 // ("007" for 7 at width 3). Empty when last is below first.

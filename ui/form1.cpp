@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QToolButton>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace vardelis {
@@ -44,8 +45,8 @@ QFrame* make_frame(QWidget* container, const char* name, const TwipsRect& place)
     return frame;
 }
 
-QComboBox* make_field(QWidget* container, const char* name, const TwipsRect& place,
-                      const QString& text, const QStringList& items = {}) {
+runtime::DropDownField* make_field(QWidget* container, const char* name, const TwipsRect& place,
+                                   const QString& text, const QStringList& items = {}) {
     auto* field = new runtime::DropDownField(items, field_colour, container);
     field->setObjectName(QString::fromLatin1(name));
     field->setGeometry(runtime::to_pixels(place));
@@ -100,8 +101,11 @@ Form1::Form1(Operations operations, QWidget* parent)
     build_fields();
     build_labels();
     build_key_display();
+    // The Tab order is the one the window was drawn with, not top to bottom: sex, month, then
+    // "Quitter" and "Calculer", then department, year, commune, rank and "A propos".
     runtime::set_focus_order(
         {TextSEX, TextMOI, Command1, Command2, TextDEP, TextAN, TextCOM, TextRANG, Command3});
+    take_whole_numbers_pasted();
 
     connect(Command1, &QToolButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QToolButton::clicked, this, &Form1::Command2_Click);
@@ -138,6 +142,25 @@ void Form1::build_fields() {
         make_field(Frame1, "TextMOI", {2880, 1080, 735, 315}, QStringLiteral("01"), month_codes());
     TextSEX = make_field(Frame1, "TextSEX", {2880, 360, 735, 315}, QStringLiteral("1"),
                          {QStringLiteral("1"), QStringLiteral("2")});
+}
+
+void Form1::take_whole_numbers_pasted() {
+    for (runtime::DropDownField* field : {TextSEX, TextAN, TextMOI, TextDEP, TextCOM, TextRANG}) {
+        connect(field, &runtime::DropDownField::pasted, this, &Form1::spread_whole_number);
+    }
+}
+
+void Form1::spread_whole_number(const QString& pasted) {
+    const std::optional<KeyInputs> parts = split_whole_number(pasted.toStdString());
+    if (!parts) {
+        return;
+    }
+    for (const auto& [field, part] :
+         {std::pair{TextSEX, &parts->sex}, std::pair{TextAN, &parts->year},
+          std::pair{TextMOI, &parts->month}, std::pair{TextDEP, &parts->department},
+          std::pair{TextCOM, &parts->commune}, std::pair{TextRANG, &parts->rank}}) {
+        field->setEditText(QString::fromStdString(*part));
+    }
 }
 
 void Form1::build_labels() {

@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
-class QComboBox;
 class QFrame;
 class QLabel;
 class QToolButton;
 
 namespace vardelis {
+
+namespace runtime {
+class DropDownField;
+}
 
 // The program's one window: six drop-down fields for the parts of the number, the key display,
 // and the buttons "A propos", "Calculer" and "Quitter".
@@ -39,6 +42,10 @@ private:
     void build_key_display();
     void build_buttons();
     void set_window_look();
+    void take_whole_numbers_pasted();
+    // A whole number pasted into any field fills the six fields with its parts; any other pasted
+    // text stays where it was pasted.
+    void spread_whole_number(const QString& pasted);
 
     // Event handlers, named after their control and event.
     void Form_Load();
@@ -52,12 +59,12 @@ private:
 
     QFrame* Frame1 = nullptr;
     QFrame* Frame2 = nullptr;
-    QComboBox* TextSEX = nullptr;
-    QComboBox* TextAN = nullptr;
-    QComboBox* TextMOI = nullptr;
-    QComboBox* TextDEP = nullptr;
-    QComboBox* TextCOM = nullptr;
-    QComboBox* TextRANG = nullptr;
+    runtime::DropDownField* TextSEX = nullptr;
+    runtime::DropDownField* TextAN = nullptr;
+    runtime::DropDownField* TextMOI = nullptr;
+    runtime::DropDownField* TextDEP = nullptr;
+    runtime::DropDownField* TextCOM = nullptr;
+    runtime::DropDownField* TextRANG = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;

@@ -1,5 +1,7 @@
 #include "runtime/qt/drop_down_field.h"
 
+#include "runtime/qt/edit_box.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -19,6 +21,10 @@ DropDownField::DropDownField(const QStringList& items, const QColor& background,
     // text.
     setModel(new QStringListModel(items, this));
     setEditable(true);
+    // Qt's editable combo box set up, with an edit box that tells of pastes in place of its own.
+    auto* edit_box = new EditBox(this);
+    setLineEdit(edit_box);
+    connect(edit_box, &EditBox::pasted, this, &DropDownField::pasted);
     // Qt's inline completion would turn a typed "5" into "500" behind the user's back.
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);

@@ -12,6 +12,7 @@ namespace vardelis::runtime {
 //   that typing replaces it;
 // - typed text that is one of its items makes that item the current one, so that Down, Up, the
 //   wheel and the open list go on from it; other text leaves no item current;
+// - a paste into its edit box, by any of the desktop's ways, is told with the text it brought;
 // - its background colour covers the edit box, the frame around it and the open list alike, and
 //   its text is black on it whatever the desktop's theme, so that the numbers stay readable on
 //   dark themes too.
@@ -22,6 +23,10 @@ public:
     DropDownField(const QStringList& items, const QColor& background, QWidget* parent);
 
     void showPopup() override;
+
+signals:
+    // After a paste into the field, with the text it brought.
+    void pasted(const QString& text);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

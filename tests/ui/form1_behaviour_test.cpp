@@ -9,9 +9,11 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QSpontaneKeyEvent>
@@ -19,6 +21,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <algorithm>
 #include <memory>
 #include <tuple>
 #include <utility>
@@ -286,6 +289,95 @@ private slots:
             QCOMPARE(rows, chosen);
             department->hidePopup();
             QCOMPARE(department->currentText(), QString::fromLatin1(typed));
+        }
+    }
+
+    // A whole number pasted into any field, by any way of pasting, fills the six fields, and the
+    // focus and the key stay as they were; other pasted text stays as pasted, and typing never
+    // spreads over the fields.
+    void a_pasted_whole_number_fills_the_six_fields() {
+        enum class Way { CtrlV, ShiftInsert, MenuColler, MiddleButton, Typed };
+        const QStringList fields{"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"};
+        struct Row {
+            Way way;
+            const char* field;
+            QString pasted;
+            QStringList expected;
+        };
+        for (const auto& [way, field, pasted, expected] : {
+                 Row{Way::CtrlV,
+                     "TextSEX",
+                     "1 85 05 78 006 084",
+                     {"1", "85", "05", "78", "006", "084"}},
+                 Row{Way::ShiftInsert,
+                     "TextCOM",
+                     "2 93 07 2a 115 042 26",
+                     {"2", "93", "07", "2a", "115", "042"}},
+                 Row{Way::MenuColler,
+                     "TextRANG",
+                     "1.85.05.78.006.084\n",
+                     {"1", "85", "05", "78", "006", "084"}},
+                 Row{Way::MiddleButton,
+                     "TextMOI",
+                     "2\u00A093\u00A007\u00A075\u00A0115\u00A0042",
+                     {"2", "93", "07", "75", "115", "042"}},
+                 Row{Way::CtrlV,
+                     "TextDEP",
+                     "1 85 05 78 006",
+                     {"1", "00", "01", "1 85 05 78 006", "000", "000"}},
+                 Row{Way::Typed,
+                     "TextAN",
+                     "1850578006084",
+                     {"1", "1850578006084", "01", "01", "000", "000"}},
+             }) {
+            const auto mode =
+                way == Way::MiddleButton ? QClipboard::Selection : QClipboard::Clipboard;
+            if (mode == QClipboard::Selection &&
+                !QGuiApplication::clipboard()->supportsSelection()) {
+                continue; // only X11 keeps a selection to paste with the middle button
+            }
+            form_ = std::make_unique<Form1>();
+            form_->start();
+            QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+            QGuiApplication::clipboard()->setText(pasted, mode);
+            auto* box = control<QComboBox>(field);
+            box->setFocus(Qt::TabFocusReason);
+            QLineEdit* edit = box->lineEdit();
+            switch (way) {
+            case Way::CtrlV:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+                break;
+            case Way::ShiftInsert:
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert, Qt::ShiftModifier);
+                break;
+            case Way::MenuColler: {
+                QContextMenuEvent menu_asked(QContextMenuEvent::Mouse, edit->rect().center(),
+                                             edit->mapToGlobal(edit->rect().center()));
+                QApplication::sendEvent(edit, &menu_asked);
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                QVERIFY(menu != nullptr);
+                const auto coller = std::find_if(
+                    menu->actions().cbegin(), menu->actions().cend(),
+                    [](const QAction* action) { return action->text().startsWith("Co&ller"); });
+                QVERIFY(coller != menu->actions().cend());
+                (*coller)->trigger();
+                menu->close();
+                break;
+            }
+            case Way::MiddleButton:
+                QTest::mouseClick(edit, Qt::MiddleButton, {}, edit->rect().center());
+                break;
+            case Way::Typed:
+                QTest::keyClicks(QApplication::focusWidget(), pasted);
+                break;
+            }
+            QStringList texts;
+            for (const QString& name : fields) {
+                texts << control<QComboBox>(qPrintable(name))->currentText();
+            }
+            QCOMPARE(texts, expected);
+            QCOMPARE(focused_control(), QString::fromLatin1(field));
+            QCOMPARE(key(), QStringLiteral("00"));
         }
     }
 

@@ -1,0 +1,103 @@
+#include "logic/logic.h"
+
+#include <array>
+#include <string>
+
+namespace vardelis {
+namespace {
+
+// What may stand around a pasted number: blanks, and the line end a spreadsheet cell brings. A
+// no-break space is what spreadsheets and word processors put between groups of digits, a narrow
+// one what French typography puts there. In UTF-8.
+constexpr std::array<std::string_view, 6> edge_separators = {" ",      "\t", "\u00A0",
+                                                             "\u202F", "\r", "\n"};
+// What may stand between the characters of a pasted number: blanks, dots and dashes.
+constexpr std::array<std::string_view, 6> inner_separators = {" ",      "\t", "\u00A0",
+                                                              "\u202F", ".",  "-"};
+
+// The length of the separator, among those given, that the text starts with, or 0.
+std::size_t leading_separator(std::string_view text,
+                              const std::array<std::string_view, 6>& separators) {
+    for (const std::string_view separator : separators) {
+        if (text.starts_with(separator)) {
+            return separator.size();
+        }
+    }
+    return 0;
+}
+
+// The length of the separator, among those given, that the text ends with, or 0.
+std::size_t trailing_separator(std::string_view text,
+                               const std::array<std::string_view, 6>& separators) {
+    for (const std::string_view separator : separators) {
+        if (text.ends_with(separator)) {
+            return separator.size();
+        }
+    }
+    return 0;
+}
+
+std::string_view without_edges(std::string_view text) {
+    while (const std::size_t length = leading_separator(text, edge_separators)) {
+        text.remove_prefix(length);
+    }
+    while (const std::size_t length = trailing_separator(text, edge_separators)) {
+        text.remove_suffix(length);
+    }
+    return text;
+}
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The characters of the number, without the separators between them; empty when the text begins
+// or ends with a separator.
+std::string characters_of(std::string_view text) {
+    if (leading_separator(text, inner_separators) != 0 ||
+        trailing_separator(text, inner_separators) != 0) {
+        return {};
+    }
+    std::string characters;
+    while (!text.empty()) {
+        if (const std::size_t length = leading_separator(text, inner_separators)) {
+            text.remove_prefix(length);
+        } else {
+            characters.push_back(text.front());
+            text.remove_prefix(1);
+        }
+    }
+    return characters;
+}
+
+// Digits throughout, but for the department of Corsica: "2A" or "2B" in either case.
+bool is_number(std::string_view characters) {
+    constexpr std::size_t corsica_letter = 6;
+    for (std::size_t i = 0; i < characters.size(); ++i) {
+        const char c = characters[i];
+        const bool corsican = i == corsica_letter && characters[i - 1] == '2' &&
+                              (c == 'A' || c == 'a' || c == 'B' || c == 'b');
+        if (!is_digit(c) && !corsican) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<KeyInputs> split_whole_number(std::string_view text) {
+    constexpr std::size_t without_key = 13;
+    constexpr std::size_t with_key = 15;
+    const std::string characters = characters_of(without_edges(text));
+    if ((characters.size() != without_key && characters.size() != with_key) ||
+        !is_number(characters)) {
+        return std::nullopt;
+    }
+    const std::string_view number = characters;
+    return KeyInputs{std::string(number.substr(0, 1)), std::string(number.substr(1, 2)),
+                     std::string(number.substr(3, 2)), std::string(number.substr(5, 2)),
+                     std::string(number.substr(7, 3)), std::string(number.substr(10, 3))};
+}
+
+} // namespace vardelis
