@@ -90,8 +90,11 @@ Form1::Form1(QWidget* parent)
     : Form1(Operations{make_code_list, about_message}, parent) {}
 
 Form1::Form1(Operations operations, QWidget* parent)
+    // A fixed single-line border with a close box alone; on Windows the fixed-size dialog hint
+    // keeps the border from offering resize arrows and a maximise on double-click.
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
     , operations_(std::move(operations))
     , decimal_separator_(runtime::user_decimal_separator()) {
     setObjectName(QStringLiteral("Form1"));

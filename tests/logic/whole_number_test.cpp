@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vardelis {
 namespace {
@@ -14,7 +15,7 @@ TEST(SplitWholeNumber, TakesWholeNumbersAsPeopleHaveThemAndNothingElse) {
         std::optional<KeyInputs> parts;
     };
     const KeyInputs plain{"1", "85", "05", "78", "006", "084"};
-    const Row rows[] = {
+    const std::vector<Row> rows = {
         {"1850578006084", plain},
         {"1 85 05 78 006 084", plain},
         {"1 85 05 78 006 084 72", plain},

@@ -137,6 +137,23 @@ private slots:
         QCOMPARE(field->itemText(count - 1), last);
     }
 
+    // Filling a list leaves the field's text as it was, also when the list begins with another
+    // code (the window's own lists begin with the texts the fields hold).
+    void load_keeps_the_texts_whatever_the_lists_hold() {
+        const auto reversed_list = [](int first, int last, int width) {
+            std::vector<std::string> codes = make_code_list(first, last, width);
+            std::reverse(codes.begin(), codes.end());
+            return codes;
+        };
+        form_ = std::make_unique<Form1>(Form1::Operations{reversed_list, about_message});
+        form_->start();
+        QStringList texts;
+        for (const char* field : {"TextAN", "TextDEP", "TextCOM", "TextRANG"}) {
+            texts << control<QComboBox>(field)->currentText();
+        }
+        QCOMPARE(texts, (QStringList{"00", "01", "000", "000"}));
+    }
+
     void calculer_shows_the_key_until_the_next_click() {
         QCOMPARE(key(), QStringLiteral("00"));
         click_through_the_window("Command2");

@@ -18,6 +18,10 @@
 #include <array>
 #include <utility>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace vardelis {
 namespace {
 
@@ -60,6 +64,11 @@ private slots:
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(!form_.windowIcon().isNull());
+#ifdef Q_OS_WIN
+        // A fixed single-line border: no resize arrows, no minimise or maximise box.
+        const LONG_PTR style = GetWindowLongPtrW(reinterpret_cast<HWND>(form_.winId()), GWL_STYLE);
+        QCOMPARE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), LONG_PTR{0});
+#endif
     }
 
     void has_the_nineteen_named_controls() {
