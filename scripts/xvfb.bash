@@ -6,6 +6,7 @@ start_xvfb() {
     ready=$(mktemp -u)
     mkfifo "$ready"
     Xvfb -displayfd 3 -screen 0 "${1:-1024x768x24}" -nolisten tcp 3>"$ready" &
+    # shellcheck disable=SC2034 # for the exit traps of the scripts that source this file
     xvfb_pid=$!
     local number
     read -r number <"$ready"
@@ -13,11 +14,10 @@ start_xvfb() {
     export DISPLAY=:$number
 }
 
-# start_window_manager starts openbox on the display and waits until it manages windows; sets
-# window_manager_pid.
+# start_window_manager starts openbox on the display and waits until it manages windows; it ends
+# with the display.
 start_window_manager() {
     openbox >/dev/null 2>&1 &
-    window_manager_pid=$!
     for _ in $(seq 100); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && return 0
         sleep 0.1
