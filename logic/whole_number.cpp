@@ -1,40 +1,33 @@
 #include "logic/logic.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
 namespace vardelis {
 namespace {
 
+using Separators = std::array<std::string_view, 6>;
+
 // What may stand around a pasted number: blanks, and the line end a spreadsheet cell brings. A
 // no-break space is what spreadsheets and word processors put between groups of digits, a narrow
 // one what French typography puts there. In UTF-8.
-constexpr std::array<std::string_view, 6> edge_separators = {" ",      "\t", "\u00A0",
-                                                             "\u202F", "\r", "\n"};
+constexpr Separators edge_separators = {" ", "\t", "\u00A0", "\u202F", "\r", "\n"};
 // What may stand between the characters of a pasted number: blanks, dots and dashes.
-constexpr std::array<std::string_view, 6> inner_separators = {" ",      "\t", "\u00A0",
-                                                              "\u202F", ".",  "-"};
+constexpr Separators inner_separators = {" ", "\t", "\u00A0", "\u202F", ".", "-"};
 
 // The length of the separator, among those given, that the text starts with, or 0.
-std::size_t leading_separator(std::string_view text,
-                              const std::array<std::string_view, 6>& separators) {
-    for (const std::string_view separator : separators) {
-        if (text.starts_with(separator)) {
-            return separator.size();
-        }
-    }
-    return 0;
+std::size_t leading_separator(std::string_view text, const Separators& separators) {
+    const auto* found = std::find_if(separators.begin(), separators.end(),
+                                     [text](std::string_view s) { return text.starts_with(s); });
+    return found == separators.end() ? 0 : found->size();
 }
 
 // The length of the separator, among those given, that the text ends with, or 0.
-std::size_t trailing_separator(std::string_view text,
-                               const std::array<std::string_view, 6>& separators) {
-    for (const std::string_view separator : separators) {
-        if (text.ends_with(separator)) {
-            return separator.size();
-        }
-    }
-    return 0;
+std::size_t trailing_separator(std::string_view text, const Separators& separators) {
+    const auto* found = std::find_if(separators.begin(), separators.end(),
+                                     [text](std::string_view s) { return text.ends_with(s); });
+    return found == separators.end() ? 0 : found->size();
 }
 
 std::string_view without_edges(std::string_view text) {
