@@ -1,15 +1,48 @@
 # The Windows installer (NSIS, in French, from our own script template) and the portable archive
-# (ZIP). Both hold vardelis.exe, the licence and LISEZMOI.txt.
-install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENCE.txt)
+# (ZIP). Both hold vardelis.exe, LISEZMOI.txt and the folder "licences": the licences of Vardelis
+# and of everything linked into vardelis.exe (Qt's LGPL-3 and the GPL-3 it builds on, the
+# mingw-w64 runtime, GCC's runtime library), and AVIS.txt, the French notice that lists each
+# component with its version, licence and copyright lines and says how to relink the program.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/windows/LISEZMOI.txt DESTINATION .)
+
+set(licences ${PROJECT_BINARY_DIR}/licences)
+set(notice_data ${QT6_INSTALL_PREFIX}/vardelis-notice)
+add_custom_command(OUTPUT ${licences}/AVIS.txt
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${licences}
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/windows-notice ${VARDELIS_LINK_MAP} ${QT6_INSTALL_PREFIX}
+        ${Qt6_VERSION} ${notice_data}/object-sources.json ${notice_data}/attributions.json
+        ${licences}/AVIS.txt
+    DEPENDS vardelis ${PROJECT_SOURCE_DIR}/scripts/windows-notice
+        ${notice_data}/object-sources.json ${notice_data}/attributions.json
+    VERBATIM)
+add_custom_target(vardelis_licence_notice ALL DEPENDS ${licences}/AVIS.txt)
+install(FILES ${licences}/AVIS.txt DESTINATION licences)
+# Debian's copies of the licence texts, and the copyright files of its mingw-w64 packages, which
+# give the licence and copyright of each part of the runtime they link in.
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licences RENAME LICENCE-Vardelis.txt)
+install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licences RENAME LGPL-3.0.txt)
+install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licences RENAME GPL-3.0.txt)
+install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licences RENAME mingw-w64.txt)
+install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright
+    DESTINATION licences RENAME gcc-runtime.txt)
+
+# The installer's licence page: the MIT licence of Vardelis, and that Qt is used under the LGPL-3.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE mit_licence)
+# The page wraps its lines itself: the paragraph is one line.
+string(CONCAT qt_paragraph "Vardelis utilise Qt ${Qt6_VERSION} sous les termes de la GNU Lesser "
+    "General Public License version 3 (LGPL-3). Le dossier « licences » du programme installé "
+    "contient cette licence, celles des autres composants et l'avis AVIS.txt, qui dit comment "
+    "relier Vardelis à un autre Qt.")
+file(WRITE ${PROJECT_BINARY_DIR}/generated/licence-page.txt "${mit_licence}\n${qt_paragraph}\n")
 
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_FILE_NAME "vardelis-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_NAME_DISPLAYED Vardelis)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Vardelis)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Vardelis)
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_BINARY_DIR}/generated/licence-page.txt)
 set(CPACK_NSIS_MUI_ICON ${VARDELIS_ICON})
 set(CPACK_NSIS_MUI_UNIICON ${VARDELIS_ICON})
 set(CPACK_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/windows)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/windows/project-config.cmake)
+set(CPACK_VARDELIS_SCRIPTS ${PROJECT_SOURCE_DIR}/scripts)
