@@ -3,7 +3,31 @@
 # and of everything linked into vardelis.exe (Qt's LGPL-3 and the GPL-3 it builds on, the
 # mingw-w64 runtime, GCC's runtime library), and AVIS.txt, the French notice that lists each
 # component with its version, licence and copyright lines and says how to relink the program.
-install(FILES ${PROJECT_SOURCE_DIR}/resources/windows/LISEZMOI.txt DESTINATION .)
+# LISEZMOI.txt says how to start and remove the copy it comes with: the zip's is a folder to
+# delete, the installer's is removed from "Applications et fonctionnalités".
+set(VARDELIS_START "Lancer le programme : double-cliquez sur vardelis.exe. Il n'a besoin de rien
+d'autre et n'écrit rien sur l'ordinateur ; on peut le copier où l'on veut, sur
+une clé USB par exemple.")
+set(VARDELIS_REMOVAL "Le retirer : supprimez simplement le dossier.")
+configure_file(${PROJECT_SOURCE_DIR}/resources/windows/LISEZMOI.txt.in
+    ${PROJECT_BINARY_DIR}/generated/zip/LISEZMOI.txt @ONLY)
+set(VARDELIS_START "Lancer le programme : choisissez Vardelis dans le menu Démarrer. Il n'écrit
+rien sur l'ordinateur.")
+set(VARDELIS_REMOVAL "Le désinstaller : Paramètres, Applications, Applications et fonctionnalités,
+Vardelis, Désinstaller (ou « Programmes et fonctionnalités » du Panneau de
+configuration).")
+configure_file(${PROJECT_SOURCE_DIR}/resources/windows/LISEZMOI.txt.in
+    ${PROJECT_BINARY_DIR}/generated/installer/LISEZMOI.txt @ONLY)
+# cpack tells the install which package it stages (project-config.cmake).
+install(CODE "
+    if(VARDELIS_PACKAGE STREQUAL NSIS)
+        set(copy installer)
+    else()
+        set(copy zip)
+    endif()
+    file(COPY_FILE ${PROJECT_BINARY_DIR}/generated/\${copy}/LISEZMOI.txt
+        \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/LISEZMOI.txt)
+")
 
 set(licences ${PROJECT_BINARY_DIR}/licences)
 set(notice_data ${QT6_INSTALL_PREFIX}/vardelis-notice)

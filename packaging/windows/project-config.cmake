@@ -2,6 +2,8 @@
 if(CPACK_GENERATOR STREQUAL "NSIS")
     set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
 endif()
+# The install rules give each package its own LISEZMOI.txt.
+set(CPACK_CUSTOM_INSTALL_VARIABLES "VARDELIS_PACKAGE=${CPACK_GENERATOR}")
 
 # With a certificate and its password in the environment, every program of the release is
 # signed: vardelis.exe once staged (after it is stripped), and the installer and its uninstaller
