@@ -64,6 +64,9 @@ set(CPACK_PACKAGE_FILE_NAME "vardelis-${PROJECT_VERSION}-win64")
 set(CPACK_PACKAGE_NAME_DISPLAYED Vardelis)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Vardelis)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Vardelis)
+# The MSI's UpgradeCode never changes: by it, a newer MSI finds an older one, and the installer
+# finds Vardelis deployed by MSI.
+set(CPACK_VARDELIS_MSI_UPGRADE_CODE 8C5F2A43-6E1B-4D8A-9F27-3B0C7E91D5A6)
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_BINARY_DIR}/generated/licence-page.txt)
 set(CPACK_NSIS_MUI_ICON ${VARDELIS_ICON})
 set(CPACK_NSIS_MUI_UNIICON ${VARDELIS_ICON})
