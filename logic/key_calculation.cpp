@@ -1,3 +1,4 @@
+#include "logic/corsica.h"
 #include "logic/logic.h"
 #include "runtime/core/resume_next.h"
 #include "runtime/core/val.h"
@@ -15,41 +16,13 @@ namespace {
 // valid key.
 constexpr std::string_view failed_key_text = "Erreur";
 
-// The Corsican departments 2A and 2B count as 19 and 18 in the key, in either case and with
-// blanks anywhere, as Val reads any other field; any other text stays as typed.
-std::string_view department_for_key(std::string_view department) {
-    std::array<char, 2> code{};
-    std::size_t length = 0;
-    for (const char c : department) {
-        if (runtime::is_blank(c)) {
-            continue;
-        }
-        if (length == code.size()) {
-            return department;
-        }
-        code.at(length++) = c;
-    }
-    if (length != code.size() || code[0] != '2') {
-        return department;
-    }
-    switch (code[1]) {
-    case 'A':
-    case 'a':
-        return "19";
-    case 'B':
-    case 'b':
-        return "18";
-    default:
-        return department;
-    }
-}
-
 } // namespace
 
 std::string number_text(const KeyInputs& inputs) {
-    const std::array<std::string_view, 6> parts = {
-        inputs.sex,     inputs.year, inputs.month, department_for_key(inputs.department),
-        inputs.commune, inputs.rank};
+    const std::string_view department =
+        corsican_department_digits(inputs.department).value_or(inputs.department);
+    const std::array<std::string_view, 6> parts = {inputs.sex, inputs.year,    inputs.month,
+                                                   department, inputs.commune, inputs.rank};
     const std::size_t size =
         std::accumulate(parts.begin(), parts.end(), std::size_t{0},
                         [](std::size_t sum, std::string_view part) { return sum + part.size(); });

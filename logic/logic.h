@@ -31,13 +31,27 @@ struct KeyInputs {
 // separator, the user's, which the caller reads once.
 [[nodiscard]] std::string compute_key(const KeyInputs& inputs, std::string_view decimal_separator);
 
-// The six parts of a whole social-insurance number pasted in one piece, or nothing when the text
-// is no whole number. A whole number is 13 digits, or 15 with its key, of which the department
-// (the sixth and seventh) may be "2A" or "2B" in either case. Between any two of its characters
-// there may be blanks (space, tab, no-break space, narrow no-break space), dots or dashes, and
-// around it blanks and line ends, as a cell copied from a spreadsheet brings. The parts are
-// 1, 2, 2, 2, 3 and 3 characters wide, the department as written; the key is not kept.
-[[nodiscard]] std::optional<KeyInputs> split_whole_number(std::string_view text);
+// A whole social-insurance number pasted in one piece: its six parts, and the key written after
+// them, as written ("07"), or empty when it came without one.
+struct WholeNumber {
+    KeyInputs parts;
+    std::string key;
+
+    bool operator==(const WholeNumber&) const = default;
+};
+
+// The whole number a pasted text holds, or nothing when it holds no whole number. A whole number
+// is 13 digits, or 15 with its key, of which the department (the sixth and seventh) may be "2A"
+// or "2B" in either case. Between any two of its characters there may be blanks (space, tab,
+// no-break space, narrow no-break space), dots or dashes, and around it blanks and line ends, as
+// a cell copied from a spreadsheet brings. The parts are 1, 2, 2, 2, 3 and 3 characters wide, the
+// department as written.
+[[nodiscard]] std::optional<WholeNumber> split_whole_number(std::string_view text);
+
+// The number's own key ("1" to "97") when it was pasted with another key, which tells of a
+// mistyped digit; nothing when it came without a key or with its own. Keys are compared as
+// numbers: "07" and "7" agree.
+[[nodiscard]] std::optional<std::string> own_key_if_another_was_pasted(const WholeNumber& number);
 
 // The codes first, first + 1, ... last, each written with leading zeros to the width
 // ("007" for 7 at width 3). Empty when last is below first.

@@ -1,7 +1,10 @@
+#include "logic/corsica.h"
 #include "logic/logic.h"
+#include "runtime/core/val.h"
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <string>
 
 namespace vardelis {
@@ -40,10 +43,6 @@ std::string_view without_edges(std::string_view text) {
     return text;
 }
 
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The characters of the number, without the separators between them; empty when the text begins
 // or ends with a separator.
 std::string characters_of(std::string_view text) {
@@ -63,23 +62,29 @@ std::string characters_of(std::string_view text) {
     return characters;
 }
 
-// Digits throughout, but for the department of Corsica: "2A" or "2B" in either case.
+// Digits throughout, but for a Corsican department.
 bool is_number(std::string_view characters) {
-    constexpr std::size_t corsica_letter = 6;
+    constexpr std::size_t department = 5;
+    const bool corsican = corsican_department_digits(characters.substr(department, 2)).has_value();
     for (std::size_t i = 0; i < characters.size(); ++i) {
-        const char c = characters[i];
-        const bool corsican = i == corsica_letter && characters[i - 1] == '2' &&
-                              (c == 'A' || c == 'a' || c == 'B' || c == 'b');
-        if (!is_digit(c) && !corsican) {
+        const bool in_department = i == department || i == department + 1;
+        if (!runtime::is_digit(characters[i]) && !(corsican && in_department)) {
             return false;
         }
     }
     return true;
 }
 
+// The value of a key of digits alone, as a number: "07" is 7.
+int key_value(std::string_view key) {
+    int value = 0;
+    std::from_chars(key.data(), key.data() + key.size(), value);
+    return value;
+}
+
 } // namespace
 
-std::optional<KeyInputs> split_whole_number(std::string_view text) {
+std::optional<WholeNumber> split_whole_number(std::string_view text) {
     constexpr std::size_t without_key = 13;
     constexpr std::size_t with_key = 15;
     const std::string characters = characters_of(without_edges(text));
@@ -88,9 +93,22 @@ std::optional<KeyInputs> split_whole_number(std::string_view text) {
         return std::nullopt;
     }
     const std::string_view number = characters;
-    return KeyInputs{std::string(number.substr(0, 1)), std::string(number.substr(1, 2)),
-                     std::string(number.substr(3, 2)), std::string(number.substr(5, 2)),
-                     std::string(number.substr(7, 3)), std::string(number.substr(10, 3))};
+    return WholeNumber{KeyInputs{std::string(number.substr(0, 1)), std::string(number.substr(1, 2)),
+                                 std::string(number.substr(3, 2)), std::string(number.substr(5, 2)),
+                                 std::string(number.substr(7, 3)),
+                                 std::string(number.substr(10, 3))},
+                       std::string(number.substr(without_key))};
+}
+
+std::optional<std::string> own_key_if_another_was_pasted(const WholeNumber& number) {
+    if (number.key.empty()) {
+        return std::nullopt;
+    }
+    std::string own = compute_key(number.parts, ".");
+    if (key_value(own) == key_value(number.key)) {
+        return std::nullopt;
+    }
+    return own;
 }
 
 } // namespace vardelis

@@ -147,22 +147,32 @@ void Form1::build_fields() {
                          {QStringLiteral("1"), QStringLiteral("2")});
 }
 
+// Queued: the fields change, and a message may show, once the field that took the text is done
+// with it.
 void Form1::take_whole_numbers_pasted() {
     for (runtime::DropDownField* field : {TextSEX, TextAN, TextMOI, TextDEP, TextCOM, TextRANG}) {
-        connect(field, &runtime::DropDownField::pasted, this, &Form1::spread_whole_number);
+        connect(field, &runtime::DropDownField::inserted, this, &Form1::spread_whole_number,
+                Qt::QueuedConnection);
     }
 }
 
-void Form1::spread_whole_number(const QString& pasted) {
-    const std::optional<KeyInputs> parts = split_whole_number(pasted.toStdString());
-    if (!parts) {
+void Form1::spread_whole_number(const QString& inserted) {
+    const std::optional<WholeNumber> number = split_whole_number(inserted.toStdString());
+    if (!number) {
         return;
     }
+    const KeyInputs& parts = number->parts;
     for (const auto& [field, part] :
-         {std::pair{TextSEX, &parts->sex}, std::pair{TextAN, &parts->year},
-          std::pair{TextMOI, &parts->month}, std::pair{TextDEP, &parts->department},
-          std::pair{TextCOM, &parts->commune}, std::pair{TextRANG, &parts->rank}}) {
+         {std::pair{TextSEX, &parts.sex}, std::pair{TextAN, &parts.year},
+          std::pair{TextMOI, &parts.month}, std::pair{TextDEP, &parts.department},
+          std::pair{TextCOM, &parts.commune}, std::pair{TextRANG, &parts.rank}}) {
         field->setEditText(QString::fromStdString(*part));
+    }
+    if (const std::optional<std::string> own_key = own_key_if_another_was_pasted(*number)) {
+        runtime::MsgBox("La clé collée, " + number->key +
+                            ", n'est pas celle de ce numéro : sa clé est " + *own_key +
+                            ".\rVérifiez le numéro.",
+                        runtime::MsgBoxStyle::Exclamation, "Vardelis");
     }
 }
 

@@ -43,9 +43,9 @@ private:
     void build_buttons();
     void set_window_look();
     void take_whole_numbers_pasted();
-    // A whole number pasted into any field fills the six fields with its parts; any other pasted
-    // text stays where it was pasted.
-    void spread_whole_number(const QString& pasted);
+    // A whole number put into any field fills the six fields with its parts, and a key pasted with
+    // it that is not its own is told; any other text stays where it was put.
+    void spread_whole_number(const QString& inserted);
 
     // Event handlers, named after their control and event.
     void Form_Load();

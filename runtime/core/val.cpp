@@ -51,10 +51,6 @@ private:
     std::size_t position_ = 0;
 };
 
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // The characters that, besides digits, carry a number on: the decimal point, the exponent marks,
 // a sign (at the start or in the exponent) and the radix prefix with its two marks.
 bool is_decimal_point(char c) {

@@ -10,6 +10,10 @@ namespace vardelis::runtime {
     return c <= ' ' && (c == ' ' || c == '\t' || c == '\n');
 }
 
+[[nodiscard]] constexpr bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // Reads the number at the start of a text, as the runtime's Val does:
 // - blanks (is_blank) anywhere in the text are dropped;
 // - an optional sign, digits, at most one "." as decimal point (whatever the locale), then an

@@ -12,7 +12,8 @@ namespace vardelis::runtime {
 //   that typing replaces it;
 // - typed text that is one of its items makes that item the current one, so that Down, Up, the
 //   wheel and the open list go on from it; other text leaves no item current;
-// - a paste into its edit box, by any of the desktop's ways, is told with the text it brought;
+// - text of more than one character put into its edit box (a paste by any of the desktop's ways,
+//   a drop) is told, with that text;
 // - its background colour covers the edit box, the frame around it and the open list alike, and
 //   its text is black on it whatever the desktop's theme, so that the numbers stay readable on
 //   dark themes too.
@@ -25,8 +26,8 @@ public:
     void showPopup() override;
 
 signals:
-    // After a paste into the field, with the text it brought.
-    void pasted(const QString& text);
+    // After the user put text of more than one character into the field, with that text.
+    void inserted(const QString& text);
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

@@ -21,7 +21,7 @@ QLabel* text_label(const QMessageBox& box) {
 
 void MsgBox(std::string_view text, MsgBoxStyle style, std::string_view title) {
     const QMessageBox::Icon icon =
-        style == MsgBoxStyle::Information ? QMessageBox::Information : QMessageBox::NoIcon;
+        style == MsgBoxStyle::Information ? QMessageBox::Information : QMessageBox::Warning;
     QString lines = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(icon, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),

@@ -4,8 +4,10 @@
 
 namespace vardelis::runtime {
 
-// The message box styles this program uses: 64 is the information icon with one OK button.
+// The message box styles this program uses, each with one OK button: 48 is the exclamation icon,
+// 64 the information icon.
 enum class MsgBoxStyle : int {
+    Exclamation = 48,
     Information = 64,
 };
 

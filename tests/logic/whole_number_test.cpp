@@ -8,28 +8,30 @@
 namespace vardelis {
 namespace {
 
-// What a paste brings, and the six parts it gives, or nothing where it is no whole number.
+// What a paste brings, and the six parts it gives with the key written after them, or nothing
+// where it is no whole number.
 TEST(SplitWholeNumber, TakesWholeNumbersAsPeopleHaveThemAndNothingElse) {
     struct Row {
         const char* pasted;
         std::optional<KeyInputs> parts;
+        std::string key = {};
     };
     const KeyInputs plain{"1", "85", "05", "78", "006", "084"};
     const std::vector<Row> rows = {
         {"1850578006084", plain},
         {"1 85 05 78 006 084", plain},
-        {"1 85 05 78 006 084 72", plain},
-        {"185057800608472", plain},
+        {"1 85 05 78 006 084 72", plain, "72"},
+        {"185057800608407", plain, "07"},
         {"1.85.05.78.006.084", plain},
         {"1-85-05-78-006-084", plain},
         {"1\t85 - 05 . 78 006 084", plain},
         {"1\u00A085\u00A005\u00A078\u00A0006\u00A0084", plain},
-        {"1\u202F85\u202F05\u202F78\u202F006\u202F084\u202F72", plain},
+        {"1\u202F85\u202F05\u202F78\u202F006\u202F084\u202F72", plain, "72"},
         {"  1 85 05 78 006 084\t\r\n", plain},
         {"\u00A01850578006084\u202F", plain},
         {"2 93 07 2A 115 042", KeyInputs{"2", "93", "07", "2A", "115", "042"}},
         {"2930 72b1 1504 2", KeyInputs{"2", "93", "07", "2b", "115", "042"}},
-        {"2 93 07 2 B 115 042 26", KeyInputs{"2", "93", "07", "2B", "115", "042"}},
+        {"2 93 07 2 B 115 042 26", KeyInputs{"2", "93", "07", "2B", "115", "042"}, "26"},
         {"", std::nullopt},
         {"1", std::nullopt},
         {"185057800608", std::nullopt},
@@ -50,9 +52,34 @@ TEST(SplitWholeNumber, TakesWholeNumbersAsPeopleHaveThemAndNothingElse) {
          "05 78 006 084",
          std::nullopt},
     };
-    for (const auto& [pasted, parts] : rows) {
+    for (const auto& [pasted, parts, key] : rows) {
         SCOPED_TRACE(pasted);
-        EXPECT_EQ(split_whole_number(pasted), parts);
+        const std::optional<WholeNumber> number = split_whole_number(pasted);
+        EXPECT_EQ(number, parts ? std::optional(WholeNumber{*parts, key}) : std::nullopt);
+    }
+}
+
+// The key a whole number was pasted with, against its own (worked out by hand: 97 minus the
+// number modulo 97, Corsica's 2A and 2B as 19 and 18).
+TEST(OwnKeyIfAnotherWasPasted, TellsAWrongKeyAndOnlyAWrongOne) {
+    struct Row {
+        const char* pasted;
+        std::optional<std::string> own_key;
+    };
+    const std::vector<Row> rows = {
+        {"1 85 05 78 006 084", std::nullopt},    {"1 85 05 78 006 084 91", std::nullopt},
+        {"1 85 05 78 006 084 42", "91"},         {"1 85 05 78 006 084 19", "91"},
+        {"1 85 05 78 006 085 91", "90"},         {"2 93 07 2A 115 042 83", std::nullopt},
+        {"2 93 07 2b 115 042 13", std::nullopt}, {"2 93 07 2B 115 042 83", "13"},
+        {"1 00 01 01 000 000 36", std::nullopt}, {"1 00 01 01 000 005 31", std::nullopt},
+        {"1 00 01 01 000 010 26", std::nullopt}, {"1 00 01 01 000 029 07", std::nullopt},
+        {"1 00 01 01 000 036 97", std::nullopt}, {"1 00 01 01 000 036 00", "97"},
+    };
+    for (const auto& [pasted, own_key] : rows) {
+        SCOPED_TRACE(pasted);
+        const std::optional<WholeNumber> number = split_whole_number(pasted);
+        ASSERT_TRUE(number.has_value());
+        EXPECT_EQ(own_key_if_another_was_pasted(*number), own_key);
     }
 }
 

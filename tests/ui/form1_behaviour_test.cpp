@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QSpontaneKeyEvent>
 #include <QTest>
@@ -68,6 +69,20 @@ int run_program_for_a_while(const std::function<void()>& start_up) {
 class Form1Behaviour : public QObject {
     Q_OBJECT
 
+public:
+    // The ways text goes into a field.
+    enum Way {
+        CtrlV,
+        CtrlVAtTheEnd,
+        ShiftInsert,
+        CtrlShiftInsert,
+        MenuColler,
+        MiddleButton,
+        Drop,
+        Typed
+    };
+    Q_ENUM(Way)
+
 private:
     std::unique_ptr<Form1> form_;
 
@@ -84,6 +99,63 @@ private:
         auto* button = control<QToolButton>(name);
         QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {},
                           button->mapTo(form_.get(), button->rect().center()));
+    }
+
+    // Puts text into the field of this edit box, which has the focus, the way given: the keys go
+    // to the field, as real ones do; a drop brings the text given, typing types it.
+    static void put_into(QLineEdit* edit, Way way, const QString& text) {
+        QWidget* field = QApplication::focusWidget();
+        switch (way) {
+        case CtrlVAtTheEnd:
+            QTest::keyClick(field, Qt::Key_End);
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            break;
+        case CtrlV:
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            break;
+        case ShiftInsert:
+            QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
+            break;
+        case CtrlShiftInsert:
+            QTest::keyClick(field, Qt::Key_Insert, Qt::ControlModifier | Qt::ShiftModifier);
+            break;
+        case MenuColler:
+            choose_coller_in_the_menu_of(edit);
+            break;
+        case MiddleButton:
+            QTest::mouseClick(edit, Qt::MiddleButton, {}, edit->rect().center());
+            break;
+        case Drop: {
+            // A drag comes in before it drops, which makes the field the drop's target.
+            QMimeData dragged;
+            dragged.setText(text);
+            const QPoint centre = edit->rect().center();
+            QDragEnterEvent enter(centre, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+            QApplication::sendEvent(edit, &enter);
+            QDropEvent drop(QPointF(centre), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+            QApplication::sendEvent(edit, &drop);
+            break;
+        }
+        case Typed:
+            QTest::keyClicks(field, text);
+            break;
+        }
+    }
+
+    static void choose_coller_in_the_menu_of(QLineEdit* edit) {
+        QContextMenuEvent menu_asked(QContextMenuEvent::Mouse, edit->rect().center(),
+                                     edit->mapToGlobal(edit->rect().center()));
+        QApplication::sendEvent(edit->parentWidget(), &menu_asked);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        const QList<QAction*> actions = menu->actions();
+        const auto coller =
+            std::find_if(actions.cbegin(), actions.cend(), [](const QAction* action) {
+                return action->text().startsWith(QStringLiteral("Co&ller"));
+            });
+        QVERIFY(coller != actions.cend());
+        (*coller)->trigger();
+        menu->close();
     }
 
 private slots:
@@ -272,7 +344,8 @@ private slots:
             QString expected; // the text, with "|" where the caret is
         };
         for (const auto& [field, typed, pressed, expected] :
-             {Row{"TextDEP", "50", {Qt::Key_Down}, "51|"}, Row{"TextAN", "42", {Qt::Key_Up}, "41|"},
+             {Row{"TextDEP", "50", {Qt::Key_Down}, "51|"},
+              Row{"TextDEP", "01", {Qt::Key_Down}, "02|"}, Row{"TextAN", "42", {Qt::Key_Up}, "41|"},
               Row{"TextCOM", "500", {wheel}, "501|"}, Row{"TextDEP", "5", {Qt::Key_Down}, "01|"},
               Row{"TextCOM", "5", {wheel}, "000|"},
               Row{"TextDEP", "5x", {Qt::Key_Left, Qt::Key_Up}, "5|x"}}) {
@@ -309,93 +382,102 @@ private slots:
         }
     }
 
-    // A whole number pasted into any field, by any way of pasting, fills the six fields, and the
-    // focus and the key stay as they were; other pasted text stays as pasted, and typing never
-    // spreads over the fields.
-    void a_pasted_whole_number_fills_the_six_fields() {
-        enum class Way { CtrlV, ShiftInsert, MenuColler, MiddleButton, Typed };
-        const QStringList fields{"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"};
-        struct Row {
-            Way way;
-            const char* field;
-            QString pasted;
-            QStringList expected;
-        };
-        for (const auto& [way, field, pasted, expected] : {
-                 Row{Way::CtrlV,
-                     "TextSEX",
-                     "1 85 05 78 006 084",
-                     {"1", "85", "05", "78", "006", "084"}},
-                 Row{Way::ShiftInsert,
-                     "TextCOM",
-                     "2 93 07 2a 115 042 26",
-                     {"2", "93", "07", "2a", "115", "042"}},
-                 Row{Way::MenuColler,
-                     "TextRANG",
-                     "1.85.05.78.006.084\n",
-                     {"1", "85", "05", "78", "006", "084"}},
-                 Row{Way::MiddleButton,
-                     "TextMOI",
-                     "2\u00A093\u00A007\u00A075\u00A0115\u00A0042",
-                     {"2", "93", "07", "75", "115", "042"}},
-                 Row{Way::CtrlV,
-                     "TextDEP",
-                     "1 85 05 78 006",
-                     {"1", "00", "01", "1 85 05 78 006", "000", "000"}},
-                 Row{Way::Typed,
-                     "TextAN",
-                     "1850578006084",
-                     {"1", "1850578006084", "01", "01", "000", "000"}},
-             }) {
-            const auto mode =
-                way == Way::MiddleButton ? QClipboard::Selection : QClipboard::Clipboard;
-            if (mode == QClipboard::Selection &&
-                !QGuiApplication::clipboard()->supportsSelection()) {
-                continue; // only X11 keeps a selection to paste with the middle button
-            }
-            form_ = std::make_unique<Form1>();
-            form_->start();
-            QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-            QGuiApplication::clipboard()->setText(pasted, mode);
-            auto* box = control<QComboBox>(field);
-            box->setFocus(Qt::TabFocusReason);
-            QLineEdit* edit = box->lineEdit();
-            switch (way) {
-            case Way::CtrlV:
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
-                break;
-            case Way::ShiftInsert:
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Insert, Qt::ShiftModifier);
-                break;
-            case Way::MenuColler: {
-                QContextMenuEvent menu_asked(QContextMenuEvent::Mouse, edit->rect().center(),
-                                             edit->mapToGlobal(edit->rect().center()));
-                QApplication::sendEvent(edit, &menu_asked);
-                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                QVERIFY(menu != nullptr);
-                const auto coller = std::find_if(
-                    menu->actions().cbegin(), menu->actions().cend(),
-                    [](const QAction* action) { return action->text().startsWith("Co&ller"); });
-                QVERIFY(coller != menu->actions().cend());
-                (*coller)->trigger();
-                menu->close();
-                break;
-            }
-            case Way::MiddleButton:
-                QTest::mouseClick(edit, Qt::MiddleButton, {}, edit->rect().center());
-                break;
-            case Way::Typed:
-                QTest::keyClicks(QApplication::focusWidget(), pasted);
-                break;
-            }
-            QStringList texts;
-            for (const QString& name : fields) {
-                texts << control<QComboBox>(qPrintable(name))->currentText();
-            }
-            QCOMPARE(texts, expected);
-            QCOMPARE(focused_control(), QString::fromLatin1(field));
-            QCOMPARE(key(), QStringLiteral("00"));
+    // Whatever puts text into a field, the text put in, and nothing read again from elsewhere,
+    // decides: a whole number fills the six fields, and a key pasted with it that is not its own
+    // is told at once; focus and key display stay as they were. Other text stays where it went,
+    // and typing never spreads. The X selection differs from the clipboard where both are used.
+    void a_whole_number_put_into_a_field_fills_the_six_fields_data() {
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text"); // what the way puts in
+        QTest::addColumn<QString>(
+            "elsewhere"); // in the clipboard or the selection it must not read
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QString>("told");
+        const QString number = QStringLiteral("1 85 05 78 006 084");
+        const QStringList parts{"1", "85", "05", "78", "006", "084"};
+        const QString wrong_key = QStringLiteral("La clé collée, 42, n'est pas celle de ce numéro "
+                                                 ": sa clé est 91.\nVérifiez le numéro.");
+        QTest::newRow("Ctrl+V") << CtrlV << "TextSEX" << number << "autre" << parts << "";
+        QTest::newRow("Ctrl+V, no-break spaces")
+            << CtrlV << "TextAN"
+            << "2\u00A093\u00A007\u00A075\u00A0115\u00A0042"
+            << "autre" << QStringList{"2", "93", "07", "75", "115", "042"} << "";
+        QTest::newRow("Shift+Insert, Corsica with its key")
+            << ShiftInsert << "TextCOM"
+            << "2 93 07 2a 115 042 83"
+            << "autre" << QStringList{"2", "93", "07", "2a", "115", "042"} << "";
+        QTest::newRow("menu Coller, dots and a line end") << MenuColler << "TextRANG"
+                                                          << "1.85.05.78.006.084\n"
+                                                          << "autre" << parts << "";
+        QTest::newRow("drop") << Drop << "TextMOI" << number << "autre" << parts << "";
+        QTest::newRow("wrong key told, the parts taken") << CtrlV << "TextDEP" << number + " 42"
+                                                         << "autre" << parts << wrong_key;
+        QTest::newRow("key 07 agrees with 7")
+            << CtrlV << "TextSEX"
+            << "1 00 01 01 000 029 07"
+            << "autre" << QStringList{"1", "00", "01", "01", "000", "029"} << "";
+        QTest::newRow("twelve digits stay")
+            << CtrlV << "TextDEP"
+            << "1 85 05 78 006" << number
+            << QStringList{"1", "00", "01", "1 85 05 78 006", "000", "000"} << "";
+        QTest::newRow("a number made with the text already there")
+            << CtrlVAtTheEnd << "TextSEX"
+            << "850578006084" << number
+            << QStringList{"1850578006084", "00", "01", "01", "000", "000"} << "";
+        QTest::newRow("typed") << Typed << "TextAN"
+                               << "1850578006084" << number
+                               << QStringList{"1", "1850578006084", "01", "01", "000", "000"} << "";
+        QTest::newRow("middle button, the selection")
+            << MiddleButton << "TextMOI" << number << "autre" << parts << "";
+        QTest::newRow("middle button, other text")
+            << MiddleButton << "TextSEX"
+            << "autre" << number << QStringList{"1autre", "00", "01", "01", "000", "000"} << "";
+        QTest::newRow("Ctrl+Shift+Insert, the selection")
+            << CtrlShiftInsert << "TextCOM" << number + " 42"
+            << "autre" << parts << wrong_key;
+        QTest::newRow("Ctrl+Shift+Insert, other text")
+            << CtrlShiftInsert << "TextCOM"
+            << "hello" << number << QStringList{"1", "00", "01", "01", "hello", "000"} << "";
+    }
+
+    void a_whole_number_put_into_a_field_fills_the_six_fields() {
+        QFETCH(Way, way);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, elsewhere);
+        QFETCH(QStringList, expected);
+        QFETCH(QString, told);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        const bool by_selection = way == MiddleButton || way == CtrlShiftInsert;
+        if (by_selection && !clipboard->supportsSelection()) {
+            QSKIP("only X11 keeps a selection to paste");
         }
+        const bool by_clipboard = way != Drop && way != Typed && !by_selection;
+        clipboard->setText(by_clipboard ? text : elsewhere, QClipboard::Clipboard);
+        if (clipboard->supportsSelection()) {
+            clipboard->setText(by_selection ? text : elsewhere, QClipboard::Selection);
+        }
+        auto* box = control<QComboBox>(qPrintable(field));
+        box->setFocus(Qt::TabFocusReason);
+        QLineEdit* edit = box->lineEdit();
+        bool alert = false;
+        const QString shown = testing::message_box_shown_by(
+            [&] { put_into(edit, way, text); },
+            [&alert](QMessageBox& message) {
+                alert = QAccessible::queryAccessibleInterface(&message)->role() ==
+                        QAccessible::AlertMessage;
+            });
+        QCOMPARE(shown, told);
+        QCOMPARE(alert, !told.isEmpty());
+        QStringList texts;
+        for (const char* name :
+             {"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"}) {
+            texts << control<QComboBox>(name)->currentText();
+        }
+        QCOMPARE(texts, expected);
+        QCOMPARE(focused_control(form_.get()), field);
+        QCOMPARE(key(), QStringLiteral("00"));
     }
 
     // Return or Enter, the keypad's too, presses a focused button once however long it is held.

@@ -15,7 +15,9 @@
 #include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <array>
+#include <map>
 #include <utility>
 
 #ifdef Q_OS_WIN
@@ -37,6 +39,22 @@ bool same_pixels(const QImage& a, const QImage& b) {
         }
     }
     return true;
+}
+
+// The colour that most of the control shows where the window draws it.
+QColor drawn_colour(QWidget& window, const QWidget& control) {
+    const QImage drawn = window.grab().toImage();
+    const qreal ratio = drawn.devicePixelRatio();
+    const QRect pixels(control.mapTo(&window, QPoint()) * ratio, control.size() * ratio);
+    std::map<QRgb, int> counts;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            ++counts[drawn.pixel(x, y)];
+        }
+    }
+    return QColor(std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                      return a.second < b.second;
+                  })->first);
 }
 
 } // namespace
@@ -155,6 +173,8 @@ private slots:
             QVERIFY2(field->isEditable(), name);
             QCOMPARE(field->insertPolicy(), QComboBox::NoInsert);
             QCOMPARE(field->lineEdit()->palette().color(QPalette::Base), QColor(192, 255, 255));
+            // As the platform's style draws it, the Windows one included.
+            QCOMPARE(drawn_colour(form_, *field->lineEdit()), QColor(192, 255, 255));
         }
     }
 
@@ -228,6 +248,7 @@ private slots:
         QCOMPARE(key->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
         QVERIFY(key->autoFillBackground());
         QCOMPARE(key->palette().color(QPalette::Window), QColor(192, 255, 192));
+        QCOMPARE(drawn_colour(form_, *key), QColor(192, 255, 192));
         const QFont font = key->font();
         QCOMPARE(font.family(), QStringLiteral("Comic Sans MS"));
         QCOMPARE(font.pointSize(), 12);

@@ -22,9 +22,27 @@ void answer_next_message_box(std::function<void(QMessageBox&)> inspect) {
     poll->start(10);
 }
 
-QString focused_control() {
-    for (const QWidget* widget = QApplication::focusWidget(); widget != nullptr;
-         widget = widget->parentWidget()) {
+QString message_box_shown_by(const std::function<void()>& action,
+                             const std::function<void(QMessageBox&)>& inspect) {
+    QString shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&shown, &inspect] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box != nullptr && shown.isEmpty()) {
+            shown = box->text();
+            inspect(*box);
+            box->buttons().first()->click();
+        }
+    });
+    poll.start(10);
+    action();
+    QCoreApplication::processEvents();
+    return shown;
+}
+
+QString focused_control(const QWidget* window) {
+    const QWidget* focus = window != nullptr ? window->focusWidget() : QApplication::focusWidget();
+    for (const QWidget* widget = focus; widget != nullptr; widget = widget->parentWidget()) {
         if (!widget->objectName().isEmpty() &&
             !widget->objectName().startsWith(QLatin1String("qt_"))) {
             return widget->objectName();

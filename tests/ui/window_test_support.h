@@ -22,8 +22,13 @@ template <typename Control>
 // Call it before the action that opens the box: the box blocks until it is answered.
 void answer_next_message_box(std::function<void(QMessageBox&)> inspect);
 
+// Runs the action, then the events it posted, and answers the message box they open, if any,
+// once inspect has seen it. The text of that box, or an empty text when none opened.
+[[nodiscard]] QString message_box_shown_by(const std::function<void()>& action,
+                                           const std::function<void(QMessageBox&)>& inspect);
+
 // The object name of the named control that holds the keyboard focus (a field's edit box counts
-// as its field), or an empty text.
-[[nodiscard]] QString focused_control();
+// as its field), or an empty text: in the active window, or in the window given, active or not.
+[[nodiscard]] QString focused_control(const QWidget* window = nullptr);
 
 } // namespace vardelis::testing
