@@ -172,7 +172,7 @@ void Form1::spread_whole_number(const QString& inserted) {
         runtime::MsgBox("La clé collée, " + number->key +
                             ", n'est pas celle de ce numéro : sa clé est " + *own_key +
                             ".\rVérifiez le numéro.",
-                        runtime::MsgBoxStyle::Exclamation, "Vardelis");
+                        runtime::MsgBoxStyle::Exclamation, "Vardelis", this);
     }
 }
 

@@ -19,13 +19,13 @@ QLabel* text_label(const QMessageBox& box) {
 
 } // namespace
 
-void MsgBox(std::string_view text, MsgBoxStyle style, std::string_view title) {
+void MsgBox(std::string_view text, MsgBoxStyle style, std::string_view title, QWidget* over) {
     const QMessageBox::Icon icon =
         style == MsgBoxStyle::Information ? QMessageBox::Information : QMessageBox::Warning;
     QString lines = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(icon, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                    lines, QMessageBox::Ok, QApplication::activeWindow());
+                    lines, QMessageBox::Ok, over != nullptr ? over : QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     // Each line of the text stays on one line of the box: Qt would wrap long ones at half the
     // screen's width unless the label that shows the text asks for the room.
