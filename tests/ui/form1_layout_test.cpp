@@ -52,9 +52,10 @@ QColor drawn_colour(QWidget& window, const QWidget& control) {
             ++counts[drawn.pixel(x, y)];
         }
     }
-    return QColor(std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-                      return a.second < b.second;
-                  })->first);
+    const auto most =
+        std::max_element(counts.begin(), counts.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
+    return {most->first};
 }
 
 } // namespace
