@@ -1,14 +1,18 @@
 # Sourced by the scripts that build Qt for Windows or read its build: the options Qt is configured
 # with (qt_options).
+# Relocatable: Qt finds its files from where the program is, so no folder of the machine that
+# built it is written into the program.
 # Everything the program does not need is off: fewer steps, a smaller program. Fonts come from
-# Windows itself (DirectWrite), pictures are PNG only, and of the widgets only what the window,
-# its message boxes and the tests use is kept.
+# Windows itself (DirectWrite), pictures are PNG only, no file type is ever looked up (so no
+# built-in copy of the MIME database), and of the widgets only what the window, its message boxes
+# and the tests use is kept.
 # shellcheck disable=SC2034 # read by the scripts that source this file
 qt_options=(
     -DBUILD_SHARED_LIBS=OFF -DCMAKE_BUILD_TYPE=Release -DFEATURE_optimize_size=ON
+    -DFEATURE_relocatable=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
     -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=OFF
-    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF -DFEATURE_mimetype_database=OFF
     -DINPUT_opengl=no -DFEATURE_vulkan=OFF
     -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF -DFEATURE_freetype=OFF
     -DFEATURE_tabletevent=OFF
