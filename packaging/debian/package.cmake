@@ -27,6 +27,8 @@ install(FILES debian/copyright ${gzipped}/changelog.gz DESTINATION ${CMAKE_INSTA
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# vardelis_<version>_<arch>.deb.sha256, in sha256sum's format.
+set(CPACK_PACKAGE_CHECKSUM SHA256)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The libraries come from dpkg-shlibdeps; Qt loads its platform plugins at run time, so they are
 # named here. The window's fixed layout is measured in Liberation Sans and its key in Comic Neue:

@@ -1,8 +1,10 @@
-# The Windows installer (NSIS, in French, from our own script template) and the portable archive
-# (ZIP). Both hold vardelis.exe, LISEZMOI.txt and the folder "licences": the licences of Vardelis
+# The Windows installer (NSIS, in French, from our own script template), whose staged files
+# scripts/windows-build also makes the portable archive (ZIP) and the MSI from. All hold
+# vardelis.exe, LISEZMOI.txt and the folder "licences": the licences of Vardelis
 # and of everything linked into vardelis.exe (Qt's LGPL-3 and the GPL-3 it builds on, the
 # mingw-w64 runtime, GCC's runtime library), and AVIS.txt, the French notice that lists each
-# component with its version, licence and copyright lines and says how to relink the program.
+# component with its version, licence and copyright lines, names the sources of the release with
+# their SHA-256 and says how to relink the program.
 # LISEZMOI.txt says how to start and remove the copy it comes with: the zip's is a folder to
 # delete, the installer's is removed from "Applications et fonctionnalités".
 set(VARDELIS_START "Lancer le programme : double-cliquez sur vardelis.exe. Il n'a besoin de rien
@@ -18,7 +20,8 @@ Vardelis, Désinstaller (ou « Programmes et fonctionnalités » du Panneau de
 configuration).")
 configure_file(${PROJECT_SOURCE_DIR}/resources/windows/LISEZMOI.txt.in
     ${PROJECT_BINARY_DIR}/generated/installer/LISEZMOI.txt @ONLY)
-# cpack tells the install which package it stages (project-config.cmake).
+# cpack stages the installer's files; an install of its own (cmake --install) is a folder, as the
+# zip's.
 install(CODE "
     if(VARDELIS_PACKAGE STREQUAL NSIS)
         set(copy installer)
@@ -31,13 +34,15 @@ install(CODE "
 
 set(licences ${PROJECT_BINARY_DIR}/licences)
 set(notice_data ${QT6_INSTALL_PREFIX}/vardelis-notice)
+# The sources published with the release (scripts/windows-build puts them there first): the notice
+# names each with its SHA-256.
+set(VARDELIS_RELEASE_SOURCES "" CACHE PATH "The folder of the release's source files")
+file(GLOB release_sources ${VARDELIS_RELEASE_SOURCES}/*)
 add_custom_command(OUTPUT ${licences}/AVIS.txt
     COMMAND ${CMAKE_COMMAND} -E make_directory ${licences}
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/windows-notice ${VARDELIS_LINK_MAP} ${QT6_INSTALL_PREFIX}
-        ${Qt6_VERSION} ${notice_data}/object-sources.json ${notice_data}/attributions.json
-        ${licences}/AVIS.txt
-    DEPENDS vardelis ${PROJECT_SOURCE_DIR}/scripts/windows-notice
-        ${notice_data}/object-sources.json ${notice_data}/attributions.json
+        ${PROJECT_BINARY_DIR} ${Qt6_VERSION} "${VARDELIS_RELEASE_SOURCES}" ${licences}/AVIS.txt
+    DEPENDS vardelis ${PROJECT_SOURCE_DIR}/scripts/windows-notice ${release_sources}
     VERBATIM)
 add_custom_target(vardelis_licence_notice ALL DEPENDS ${licences}/AVIS.txt)
 install(FILES ${licences}/AVIS.txt DESTINATION licences)
@@ -59,8 +64,9 @@ string(CONCAT qt_paragraph "Vardelis utilise Qt ${Qt6_VERSION} sous les termes d
     "relier Vardelis à un autre Qt.")
 file(WRITE ${PROJECT_BINARY_DIR}/generated/licence-page.txt "${mit_licence}\n${qt_paragraph}\n")
 
-set(CPACK_GENERATOR NSIS ZIP)
-set(CPACK_PACKAGE_FILE_NAME "vardelis-${PROJECT_VERSION}-win64")
+set(CPACK_GENERATOR NSIS)
+set(CPACK_PACKAGE_FILE_NAME "vardelis-${PROJECT_VERSION}-win64-setup")
+set(CPACK_CUSTOM_INSTALL_VARIABLES "VARDELIS_PACKAGE=NSIS")
 set(CPACK_PACKAGE_NAME_DISPLAYED Vardelis)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Vardelis)
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Vardelis)
@@ -71,5 +77,12 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_BINARY_DIR}/generated/licence-page.txt
 set(CPACK_NSIS_MUI_ICON ${VARDELIS_ICON})
 set(CPACK_NSIS_MUI_UNIICON ${VARDELIS_ICON})
 set(CPACK_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/windows)
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/windows/project-config.cmake)
-set(CPACK_VARDELIS_SCRIPTS ${PROJECT_SOURCE_DIR}/scripts)
+
+# Each program of the release is signed, or given its published signature, by scripts/windows-sign
+# (which does nothing when neither is asked): vardelis.exe once staged and stripped, the installer
+# and its uninstaller as NSIS writes them (packaging/windows/project-config.cmake). The signatures
+# it makes go to signatures/.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/project-config.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/sign-program.cmake)
+set(CPACK_VARDELIS_SIGN ${PROJECT_SOURCE_DIR}/scripts/windows-sign)
+set(CPACK_VARDELIS_SIGNATURES ${PROJECT_BINARY_DIR}/signatures)
