@@ -1,5 +1,5 @@
 # The Windows installer (NSIS, in French, from our own script template), whose staged files
-# scripts/windows-build also makes the portable archive (ZIP) and the MSI from. All hold
+# scripts/windows-release/build also makes the portable archive (ZIP) and the MSI from. All hold
 # vardelis.exe, LISEZMOI.txt and the folder "licences": the licences of Vardelis
 # and of everything linked into vardelis.exe (Qt's LGPL-3 and the GPL-3 it builds on, the
 # mingw-w64 runtime, GCC's runtime library), and AVIS.txt, the French notice that lists each
@@ -34,15 +34,15 @@ install(CODE "
 
 set(licences ${PROJECT_BINARY_DIR}/licences)
 set(notice_data ${QT6_INSTALL_PREFIX}/vardelis-notice)
-# The sources published with the release (scripts/windows-build puts them there first): the notice
-# names each with its SHA-256.
+# The sources published with the release (scripts/windows-release/build puts them there first):
+# the notice names each with its SHA-256.
 set(VARDELIS_RELEASE_SOURCES "" CACHE PATH "The folder of the release's source files")
 file(GLOB release_sources ${VARDELIS_RELEASE_SOURCES}/*)
 add_custom_command(OUTPUT ${licences}/AVIS.txt
     COMMAND ${CMAKE_COMMAND} -E make_directory ${licences}
-    COMMAND ${PROJECT_SOURCE_DIR}/scripts/windows-notice ${VARDELIS_LINK_MAP} ${QT6_INSTALL_PREFIX}
-        ${PROJECT_BINARY_DIR} ${Qt6_VERSION} "${VARDELIS_RELEASE_SOURCES}" ${licences}/AVIS.txt
-    DEPENDS vardelis ${PROJECT_SOURCE_DIR}/scripts/windows-notice ${release_sources}
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/windows-release/notice ${VARDELIS_LINK_MAP}
+        ${QT6_INSTALL_PREFIX} ${PROJECT_BINARY_DIR} ${Qt6_VERSION} "${VARDELIS_RELEASE_SOURCES}" ${licences}/AVIS.txt
+    DEPENDS vardelis ${PROJECT_SOURCE_DIR}/scripts/windows-release/notice ${release_sources}
     VERBATIM)
 add_custom_target(vardelis_licence_notice ALL DEPENDS ${licences}/AVIS.txt)
 install(FILES ${licences}/AVIS.txt DESTINATION licences)
@@ -78,11 +78,11 @@ set(CPACK_NSIS_MUI_ICON ${VARDELIS_ICON})
 set(CPACK_NSIS_MUI_UNIICON ${VARDELIS_ICON})
 set(CPACK_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/windows)
 
-# Each program of the release is signed, or given its published signature, by scripts/windows-sign
-# (which does nothing when neither is asked): vardelis.exe once staged and stripped, the installer
-# and its uninstaller as NSIS writes them (packaging/windows/project-config.cmake). The signatures
-# it makes go to signatures/.
+# Each program of the release is signed, or given its published signature, by
+# scripts/windows-release/sign (which does nothing when neither is asked): vardelis.exe once
+# staged and stripped, the installer and its uninstaller as NSIS writes them
+# (packaging/windows/project-config.cmake). The signatures it makes go to signatures/.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/project-config.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/sign-program.cmake)
-set(CPACK_VARDELIS_SIGN ${PROJECT_SOURCE_DIR}/scripts/windows-sign)
+set(CPACK_VARDELIS_SIGN ${PROJECT_SOURCE_DIR}/scripts/windows-release/sign)
 set(CPACK_VARDELIS_SIGNATURES ${PROJECT_BINARY_DIR}/signatures)

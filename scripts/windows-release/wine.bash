@@ -3,7 +3,8 @@
 # install Mono or Gecko, and the two faces the window is laid out in standing in for the Windows
 # ones that wine lacks: Liberation Sans for Arial, Comic Neue for Comic Sans MS.
 # start_wine_display also starts a virtual X display for the programs' windows.
-source "$(dirname "${BASH_SOURCE[0]}")/xvfb.bash"
+# shellcheck source=scripts/xvfb.bash
+source "$(dirname "${BASH_SOURCE[0]}")/../xvfb.bash"
 
 prepare_wine_prefix() {
     export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
