@@ -55,14 +55,14 @@ install(FILES /usr/share/doc/mingw-w64-common/copyright DESTINATION licences REN
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright
     DESTINATION licences RENAME gcc-runtime.txt)
 
-# The installer's licence page: the MIT licence of Vardelis, and that Qt is used under the LGPL-3.
-file(READ ${PROJECT_SOURCE_DIR}/LICENSE mit_licence)
-# The page wraps its lines itself: the paragraph is one line.
-string(CONCAT qt_paragraph "Vardelis utilise Qt ${Qt6_VERSION} sous les termes de la GNU Lesser "
-    "General Public License version 3 (LGPL-3). Le dossier « licences » du programme installé "
-    "contient cette licence, celles des autres composants et l'avis AVIS.txt, qui dit comment "
-    "relier Vardelis à un autre Qt.")
-file(WRITE ${PROJECT_BINARY_DIR}/generated/licence-page.txt "${mit_licence}\n${qt_paragraph}\n")
+# The installer's licence page: the MIT licence of Vardelis in French, then in English, and that Qt
+# is used under the LGPL-3. The page wraps its lines itself: each paragraph is made one line.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE MIT_LICENCE)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/licence-page.txt.in
+    ${PROJECT_BINARY_DIR}/generated/licence-page-wrapped.txt @ONLY)
+file(READ ${PROJECT_BINARY_DIR}/generated/licence-page-wrapped.txt licence_page)
+string(REGEX REPLACE "([^\n])\n([^\n])" "\\1 \\2" licence_page "${licence_page}")
+file(WRITE ${PROJECT_BINARY_DIR}/generated/licence-page.txt "${licence_page}")
 
 set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_FILE_NAME "vardelis-${PROJECT_VERSION}-win64-setup")
