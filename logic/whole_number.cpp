@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <string>
 
 namespace vardelis {
@@ -75,13 +74,6 @@ bool is_number(std::string_view characters) {
     return true;
 }
 
-// The value of a key of digits alone, as a number: "07" is 7.
-int key_value(std::string_view key) {
-    int value = 0;
-    std::from_chars(key.data(), key.data() + key.size(), value);
-    return value;
-}
-
 } // namespace
 
 std::optional<WholeNumber> split_whole_number(std::string_view text) {
@@ -104,8 +96,9 @@ std::optional<std::string> own_key_if_another_was_pasted(const WholeNumber& numb
     if (number.key.empty()) {
         return std::nullopt;
     }
+    // Read as numbers, as Val reads any field: "07" is 7.
     std::string own = compute_key(number.parts, ".");
-    if (key_value(own) == key_value(number.key)) {
+    if (runtime::Val(own) == runtime::Val(number.key)) {
         return std::nullopt;
     }
     return own;
