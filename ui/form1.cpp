@@ -1,6 +1,7 @@
 #include "ui/form1.h"
 
 #include "logic/logic.h"
+#include "logic/number_reading.h"
 #include "runtime/core/resume_next.h"
 #include "runtime/qt/command_button.h"
 #include "runtime/qt/decimal_separator.h"
@@ -12,9 +13,12 @@
 #include "ui/pictures.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <array>
 #include <optional>
 #include <utility>
@@ -24,7 +28,9 @@ namespace {
 
 using runtime::TwipsRect;
 
-constexpr TwipsRect client_area{0, 0, 4095, 4890};
+// The window as it was drawn, 4095 twips wide, with what the number says to the right of it.
+constexpr TwipsRect client_area{0, 0, 7350, 4890};
+constexpr TwipsRect number_reading_place{4095, 120, 3135, 4695};
 const QColor field_colour(192, 255, 255); // light cyan
 const QColor key_colour(192, 255, 192);   // light green
 
@@ -104,6 +110,7 @@ Form1::Form1(Operations operations, QWidget* parent)
     build_fields();
     build_labels();
     build_key_display();
+    build_number_reading();
     // The Tab order is the one the window was drawn with, not top to bottom: sex, month, then
     // "Quitter" and "Calculer", then department, year, commune, rank and "A propos".
     runtime::set_focus_order(
@@ -226,6 +233,36 @@ void Form1::build_key_display() {
     LblCLE->setFont(font);
 }
 
+void Form1::build_number_reading() {
+    number_reading_box_ = new QGroupBox(QStringLiteral("Ce que dit le numéro"), this);
+    number_reading_box_->setObjectName(QStringLiteral("NumberReading"));
+    number_reading_box_->setGeometry(runtime::to_pixels(number_reading_place));
+    number_reading_ = new QLabel(number_reading_box_);
+    number_reading_->setObjectName(QStringLiteral("NumberReadingText"));
+    // The fields may hold any text: the reading is never taken for markup.
+    number_reading_->setTextFormat(Qt::PlainText);
+    number_reading_->setWordWrap(true);
+    number_reading_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // It can be selected and copied with the mouse, and stays out of the Tab order.
+    number_reading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* layout = new QVBoxLayout(number_reading_box_);
+    layout->addWidget(number_reading_, 1);
+    for (runtime::DropDownField* field : {TextSEX, TextAN, TextMOI, TextDEP, TextCOM, TextRANG}) {
+        connect(field, &QComboBox::editTextChanged, this, &Form1::show_number_reading);
+    }
+    show_number_reading();
+}
+
+KeyInputs Form1::field_texts() const {
+    return {runtime::text_of(*TextSEX), runtime::text_of(*TextAN),  runtime::text_of(*TextMOI),
+            runtime::text_of(*TextDEP), runtime::text_of(*TextCOM), runtime::text_of(*TextRANG)};
+}
+
+void Form1::show_number_reading() {
+    number_reading_->setText(
+        QString::fromStdString(read_number(field_texts(), QDate::currentDate().year())));
+}
+
 void Form1::start() {
     if (!runtime::run_untrapped([this] { Form_Load(); })) {
         return;
@@ -251,11 +288,7 @@ void Form1::Command1_Click() {
 void Form1::Command2_Click() {
     runtime::ResumeNext statement;
     KeyInputs inputs;
-    statement([&] {
-        inputs = {runtime::text_of(*TextSEX), runtime::text_of(*TextAN),
-                  runtime::text_of(*TextMOI), runtime::text_of(*TextDEP),
-                  runtime::text_of(*TextCOM), runtime::text_of(*TextRANG)};
-    });
+    statement([&] { inputs = field_texts(); });
     statement([&] {
         runtime::set_caption(*LblCLE,
                              QString::fromStdString(compute_key(inputs, decimal_separator_)));

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "logic/logic.h"
+
 #include <QWidget>
 #include <functional>
 #include <string>
 #include <vector>
 
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QToolButton;
 
@@ -16,7 +19,7 @@ class DropDownField;
 }
 
 // The program's one window: six drop-down fields for the parts of the number, the key display,
-// and the buttons "A propos", "Calculer" and "Quitter".
+// the buttons "A propos", "Calculer" and "Quitter", and beside them what the number says.
 class Form1 : public QWidget {
     Q_OBJECT
 
@@ -41,7 +44,13 @@ private:
     void build_labels();
     void build_key_display();
     void build_buttons();
+    void build_number_reading();
     void set_window_look();
+    // Says what the six parts say, as soon as any field changes; the key display waits for
+    // "Calculer".
+    void show_number_reading();
+    // The texts of the six fields, in the order of the number.
+    [[nodiscard]] KeyInputs field_texts() const;
     void take_whole_numbers_pasted();
     // A whole number put into any field fills the six fields with its parts, and a key pasted with
     // it that is not its own is told; any other text stays where it was put.
@@ -76,6 +85,8 @@ private:
     QToolButton* Command1 = nullptr;
     QToolButton* Command2 = nullptr;
     QToolButton* Command3 = nullptr;
+    QGroupBox* number_reading_box_ = nullptr;
+    QLabel* number_reading_ = nullptr;
 };
 
 } // namespace vardelis

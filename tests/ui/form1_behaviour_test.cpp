@@ -79,7 +79,8 @@ public:
         MenuColler,
         MiddleButton,
         Drop,
-        Typed
+        Typed,
+        ListDown
     };
     Q_ENUM(Way)
 
@@ -138,6 +139,9 @@ private:
         }
         case Typed:
             QTest::keyClicks(field, text);
+            break;
+        case ListDown:
+            QTest::keyClick(field, Qt::Key_Down);
             break;
         }
     }
@@ -479,6 +483,49 @@ private slots:
         }
         QCOMPARE(texts, expected);
         QCOMPARE(focused_control(form_.get()), field);
+        QCOMPARE(key(), QStringLiteral("00"));
+    }
+
+    // As soon as a field changes, whichever way, the window says what the number says, to screen
+    // readers too; the key display waits for "Calculer".
+    void the_reading_follows_every_change_and_the_key_waits_data() {
+        QTest::addColumn<Way>("way");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reading");
+        QTest::newRow("typed") << Typed << "TextMOI"
+                               << "13"
+                               << "Homme, né en 1985 à Versailles (Yvelines).\nLe mois 13 n'est "
+                                  "pas un mois du calendrier.";
+        QTest::newRow("chosen in the list") << ListDown << "TextSEX" << QString()
+                                            << "Femme, née en mai 1985 à Versailles (Yvelines).";
+        QTest::newRow("pasted") << CtrlV << "TextRANG"
+                                << "2 60 03 75 044 001"
+                                << "Femme, née en mars 1960 à Levallois-Perret (Seine, aujourd'hui "
+                                   "Hauts-de-Seine).";
+        QTest::newRow("dropped") << Drop << "TextCOM"
+                                 << "1 90 01 2A 004 001"
+                                 << "Homme, né en janvier 1990 à Ajaccio (Corse-du-Sud).";
+    }
+
+    void the_reading_follows_every_change_and_the_key_waits() {
+        QFETCH(Way, way);
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(QString, reading);
+        const QStringList number{"1", "85", "05", "78", "646", "084"};
+        const QStringList names{"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"};
+        for (int i = 0; i < names.size(); ++i) {
+            control<QComboBox>(qPrintable(names[i]))->setEditText(number[i]);
+        }
+        QGuiApplication::clipboard()->setText(text);
+        auto* box = control<QComboBox>(qPrintable(field));
+        box->setFocus(Qt::TabFocusReason);
+        put_into(box->lineEdit(), way, text);
+        QCoreApplication::processEvents(); // a whole number spreads once the field is done
+        auto* shown = control<QLabel>("NumberReadingText");
+        QCOMPARE(shown->text(), reading);
+        QCOMPARE(QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name), reading);
         QCOMPARE(key(), QStringLiteral("00"));
     }
 

@@ -1,5 +1,6 @@
 // The window as it is built: each control's kind, place, text and look.
 
+#include "logic/number_reading.h"
 #include "ui/application.h"
 #include "ui/form1.h"
 #include "window_test_support.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -75,7 +77,7 @@ private slots:
 
     void window() {
         QCOMPARE(form_.windowTitle(), QStringLiteral("Clé du numéro de sécurité sociale"));
-        QCOMPARE(form_.size(), QSize(273, 326)); // 4095 x 4890 twips
+        QCOMPARE(form_.size(), QSize(490, 326)); // 7350 x 4890 twips
         QCOMPARE(form_.minimumSize(), form_.maximumSize());
         const Qt::WindowFlags flags = form_.windowFlags();
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
@@ -99,10 +101,13 @@ private slots:
             }
         }
         names.sort();
-        QCOMPARE(names,
-                 (QStringList{"Command1", "Command2", "Command3", "Frame1", "Frame2", "Label1",
-                              "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "LblCLE",
-                              "TextAN", "TextCOM", "TextDEP", "TextMOI", "TextRANG", "TextSEX"}));
+        QCOMPARE(
+            names,
+            (QStringList{"Command1", "Command2", "Command3", "Frame1",        "Frame2",
+                         "Label1",   "Label2",   "Label3",   "Label4",        "Label5",
+                         "Label6",   "Label7",   "LblCLE",   "NumberReading", "NumberReadingText",
+                         "TextAN",   "TextCOM",  "TextDEP",  "TextMOI",       "TextRANG",
+                         "TextSEX"}));
     }
 
     void controls_data() {
@@ -241,6 +246,33 @@ private slots:
         }
     }
 
+    // What the number says stands to the right of the window as it was drawn, in a group that
+    // screen readers name, as plain text that wraps; the longest readings fit.
+    void number_reading_beside_the_window() {
+        auto* box = control<QGroupBox>("NumberReading");
+        QCOMPARE(box->parentWidget(), &form_);
+        QCOMPARE(box->geometry(), QRect(4095 / 15, 120 / 15, 3135 / 15, 4695 / 15));
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
+                 QStringLiteral("Ce que dit le numéro"));
+        auto* reading = control<QLabel>("NumberReadingText");
+        QCOMPARE(reading->parentWidget(), box);
+        QCOMPARE(reading->textFormat(), Qt::PlainText);
+        QVERIFY(reading->wordWrap());
+        QVERIFY(!(reading->focusPolicy() & Qt::TabFocus));
+        for (const KeyInputs& parts :
+             {KeyInputs{"5", "61", "13", "16", "338", "x"},
+              KeyInputs{"7", "65", "20", "95", "004", ""},
+              KeyInputs{"9", "60", "99", "14", "584", "0"},
+              KeyInputs{"1", "05", "10", "97", "352", "1"},
+              KeyInputs{"3", "65", "13", "04", "070", "-"}, KeyInputs{"", "", "", "", "", ""}}) {
+            const QString text = QString::fromStdString(read_number(parts, 2026));
+            QVERIFY2(reading->fontMetrics()
+                             .boundingRect(reading->contentsRect(), Qt::TextWordWrap, text)
+                             .height() <= reading->contentsRect().height(),
+                     qPrintable(text));
+        }
+    }
+
     void key_display() {
         auto* key = control<QLabel>("LblCLE");
         QCOMPARE(key->frameShape(), QFrame::Box);
@@ -330,7 +362,7 @@ private slots:
     void pictures_and_window_at_the_screens_density() {
         const qreal ratio = form_.devicePixelRatioF();
         QCOMPARE(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
-        QCOMPARE(form_.grab().size(), QSize(273, 326) * ratio);
+        QCOMPARE(form_.grab().size(), QSize(490, 326) * ratio);
         const QString rendering = ratio > 1 ? QStringLiteral("-64.png") : QStringLiteral("-32.png");
         const std::array<std::pair<const char*, const char*>, 3> pictures = {
             {{"Command3", "question"}, {"Command2", "sign"}, {"Command1", "door"}}};
