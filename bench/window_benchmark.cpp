@@ -1,6 +1,8 @@
 // Times the window from nothing to its first paint, beside a bare Qt window holding the same
-// nineteen widgets without our code; and the filling of the four generated lists, in one batch
-// per list beside one addItem call per item. Runs offscreen unless told otherwise.
+// widgets without our code; the filling of the four generated lists, in one batch per list beside
+// one addItem call per item; and what the window says of the number after a field changes, beside
+// a bare field and label showing a text made from the change. Runs offscreen unless told
+// otherwise.
 
 #include "logic/logic.h"
 #include "runtime/qt/forms.h"
@@ -10,10 +12,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPixmapCache>
 #include <QStringListModel>
 #include <QToolButton>
+#include <QVBoxLayout>
+#include <array>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <utility>
@@ -43,10 +48,10 @@ private:
     bool painted_ = false;
 };
 
-// The same nineteen widgets, in the same places, with none of our code.
+// The same widgets, in the same places, with none of our code.
 std::unique_ptr<QWidget> bare_window() {
     auto window = std::make_unique<QWidget>();
-    window->setFixedSize(273, 326);
+    window->setFixedSize(490, 326);
     auto* frame1 = new QFrame(window.get());
     frame1->setGeometry(8, 8, 257, 225);
     auto* frame2 = new QFrame(window.get());
@@ -65,6 +70,12 @@ std::unique_ptr<QWidget> bare_window() {
         button->setText(QStringLiteral("Bouton"));
         button->setGeometry(8 + 80 * column, 16, 73, 57);
     }
+    auto* reading_box = new QGroupBox(QStringLiteral("Ce que dit le numéro"), window.get());
+    reading_box->setGeometry(273, 8, 209, 313);
+    auto* reading =
+        new QLabel(QStringLiteral("Homme, né en janvier 2000 dans l'Ain."), reading_box);
+    reading->setWordWrap(true);
+    (new QVBoxLayout(reading_box))->addWidget(reading);
     return window;
 }
 
@@ -150,12 +161,44 @@ void BM_FillListsOneCallPerItem(benchmark::State& state) {
     });
 }
 
+// The parts that the changes go through: real places, in several departments and years.
+const std::array<std::array<QString, 2>, 4> changes = {
+    {{"TextDEP", "78"}, {"TextCOM", "646"}, {"TextDEP", "75"}, {"TextCOM", "044"}}};
+
+// Times one change of a field's text, through to the window's reading of the number.
+void BM_Form1ReadingAfterAChange(benchmark::State& state) {
+    vardelis::Form1 form;
+    form.start();
+    std::size_t next = 0;
+    for (auto _ : state) {
+        const auto& [field, text] = changes.at(next++ % changes.size());
+        form.findChild<QComboBox*>(field)->setEditText(text);
+    }
+}
+
+// The same change in a bare field, and a label given a text made from it, with none of our code.
+void BM_BareFieldAndLabelChange(benchmark::State& state) {
+    QComboBox field;
+    field.setEditable(true);
+    QLabel label;
+    label.setWordWrap(true);
+    QObject::connect(&field, &QComboBox::editTextChanged, &label, [&label](const QString& text) {
+        label.setText(QStringLiteral("Homme, né en mai 1985 à Versailles (Yvelines), ") + text);
+    });
+    std::size_t next = 0;
+    for (auto _ : state) {
+        field.setEditText(changes.at(next++ % changes.size())[1]);
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_BareWindowToFirstPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Form1ToFirstPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillListsOneBatchEach)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FillListsOneCallPerItem)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BareFieldAndLabelChange)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Form1ReadingAfterAChange)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -2,6 +2,7 @@
 // for plain integers below 2^53 that number is the exact key.
 
 #include "exact_key.h"
+#include "fuzzed_parts.h"
 #include "logic/logic.h"
 
 #include <cstdint>
@@ -21,13 +22,7 @@ bool looks_like_a_number(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider provider(data, size);
-    vardelis::KeyInputs inputs;
-    inputs.sex = provider.ConsumeRandomLengthString();
-    inputs.year = provider.ConsumeRandomLengthString();
-    inputs.month = provider.ConsumeRandomLengthString();
-    inputs.department = provider.ConsumeRandomLengthString();
-    inputs.commune = provider.ConsumeRandomLengthString();
-    inputs.rank = provider.ConsumeRemainingBytesAsString();
+    const vardelis::KeyInputs inputs = vardelis::fuzzing::fuzzed_parts(provider);
 
     const std::string key = vardelis::compute_key(inputs, ",");
     if (key.empty() || key.size() > longest_key_text) {

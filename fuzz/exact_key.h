@@ -25,6 +25,8 @@ inline std::optional<std::int64_t> exact_small_number(std::string_view text) {
 }
 
 // 97 minus the floored remainder, in exact integer arithmetic.
-inline std::int64_t exact_key(std::int64_t number) { return 97 - ((number % 97) + 97) % 97; }
+inline std::int64_t exact_key(std::int64_t number) {
+    return 97 - ((number % 97) + 97) % 97;
+}
 
 } // namespace vardelis::fuzzing

@@ -48,6 +48,10 @@ struct WholeNumber {
 // department as written.
 [[nodiscard]] std::optional<WholeNumber> split_whole_number(std::string_view text);
 
+// The number as people write it, its parts and key apart: "1 85 05 78 006 084 72", a key below
+// 10 with two digits ("07"). Blanks typed into a part are dropped, as the key drops them.
+[[nodiscard]] std::string written_whole(const WholeNumber& number);
+
 // The number's own key ("1" to "97") when it was pasted with another key, which tells of a
 // mistyped digit; nothing when it came without a key or with its own. Keys are compared as
 // numbers: "07" and "7" agree.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <numeric>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -51,11 +52,8 @@ bool is_digits(std::string_view text, std::size_t width) {
 }
 
 int number_of(std::string_view digits) {
-    int number = 0;
-    for (const char digit : digits) {
-        number = number * 10 + (digit - '0');
-    }
-    return number;
+    return std::accumulate(digits.begin(), digits.end(), 0,
+                           [](int number, char digit) { return number * 10 + (digit - '0'); });
 }
 
 // When the birth took place, as far as the number tells: the days [first, end).
@@ -188,25 +186,32 @@ std::string other_times(const Commune& commune, const Birth& birth) {
     return before.empty() ? after : before;
 }
 
+// The last period of the commune's names that the birth falls in, if any.
+std::optional<std::size_t> named_during(const Commune& commune, const Birth& birth) {
+    for (std::size_t i = commune.periods.size(); i-- > 0;) {
+        if (!commune.periods[i].name.empty() &&
+            overlaps(commune.periods[i].first_day, commune.end_of(i), birth)) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
 void read_commune(const std::string& department, const std::string& commune_code,
                   std::span<const DepartmentPeriod> history, const DepartmentPeriod& period,
                   const Birth& birth, Reading& reading) {
     const std::optional<Commune> commune =
         places::find_commune(places::commune_key(department + commune_code).value_or(0));
-    if (commune) {
-        for (std::size_t i = commune->periods.size(); i-- > 0;) {
-            const Commune::Period& named = commune->periods[i];
-            const std::int32_t end = std::min(birth.end, commune->end_of(i));
-            if (named.name.empty() || !overlaps(named.first_day, commune->end_of(i), birth)) {
-                continue;
-            }
-            // The department as it was named on the last day of the birth's period when the
-            // commune had that name.
-            const DepartmentPeriod* then = department_on(history, end - 1);
-            const std::string_view department_name = then ? then->name : period.name;
-            reading.where = concat({" ", place_of(named.name, department_name, *commune)});
-            return;
-        }
+    const std::optional<std::size_t> named = commune ? named_during(*commune, birth) : std::nullopt;
+    if (named) {
+        // The department as it was named on the last day of the birth's period when the commune
+        // had that name.
+        const DepartmentPeriod* then =
+            department_on(history, std::min(birth.end, commune->end_of(*named)) - 1);
+        const std::string_view department_name = then ? then->name : period.name;
+        reading.where =
+            concat({" ", place_of(commune->periods[*named].name, department_name, *commune)});
+        return;
     }
     reading.where = concat({" ", period.in_it});
     const bool sure =
@@ -214,10 +219,9 @@ void read_commune(const std::string& department, const std::string& commune_code
     std::string line =
         sure ? concat({"Aucune commune ", commune_code, " ", period.in_it, " en ", birth.when()})
              : concat({"Pas de commune ", commune_code, " connue ", period.in_it});
-    if (commune) {
-        if (const std::string other = other_times(*commune, birth); !other.empty()) {
-            line += concat({colon, other});
-        }
+    const std::string other = commune ? other_times(*commune, birth) : std::string();
+    if (!other.empty()) {
+        line += concat({colon, other});
     }
     reading.lines.push_back(concat({line, "."}));
 }

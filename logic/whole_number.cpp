@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 
 namespace vardelis {
@@ -90,6 +91,24 @@ std::optional<WholeNumber> split_whole_number(std::string_view text) {
                                  std::string(number.substr(7, 3)),
                                  std::string(number.substr(10, 3))},
                        std::string(number.substr(without_key))};
+}
+
+std::string written_whole(const WholeNumber& number) {
+    const KeyInputs& parts = number.parts;
+    std::string written;
+    for (const std::string* part : {&parts.sex, &parts.year, &parts.month, &parts.department,
+                                    &parts.commune, &parts.rank, &number.key}) {
+        if (!written.empty() && !part->empty()) {
+            written.push_back(' ');
+        }
+        std::copy_if(part->begin(), part->end(), std::back_inserter(written),
+                     [](char c) { return !runtime::is_blank(c); });
+    }
+    // A key below 10 is shown with one digit, and written with two in a number.
+    if (number.key.size() == 1 && runtime::is_digit(number.key[0])) {
+        written.insert(written.size() - 1, 1, '0');
+    }
+    return written;
 }
 
 std::optional<std::string> own_key_if_another_was_pasted(const WholeNumber& number) {

@@ -12,10 +12,13 @@
 #include "runtime/qt/window_placement.h"
 #include "ui/pictures.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -226,6 +229,16 @@ void Form1::build_key_display() {
     // Black stays readable on the fixed green, under dark themes too.
     palette.setColor(QPalette::WindowText, Qt::black);
     LblCLE->setPalette(palette);
+    // The key can be selected and copied with the mouse; its menu copies it, or the whole number
+    // with its key, as people paste it elsewhere.
+    LblCLE->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    LblCLE->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* copy_key = new QAction(QStringLiteral("Copier la clé"), LblCLE);
+    connect(copy_key, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(LblCLE->text()); });
+    auto* copy_number = new QAction(QStringLiteral("Copier le numéro et sa clé"), LblCLE);
+    connect(copy_number, &QAction::triggered, this, &Form1::copy_whole_number);
+    LblCLE->addActions({copy_key, copy_number});
     QFont font(QStringLiteral("Comic Sans MS"), 12, QFont::Bold);
     font.setItalic(false);
     font.setUnderline(false);
@@ -261,6 +274,14 @@ KeyInputs Form1::field_texts() const {
 void Form1::show_number_reading() {
     number_reading_->setText(
         QString::fromStdString(read_number(field_texts(), QDate::currentDate().year())));
+}
+
+// The key is worked out from the fields as they are now, as "Calculer" would, so that the number
+// and the key copied always go together, whatever the key display shows.
+void Form1::copy_whole_number() {
+    const KeyInputs parts = field_texts();
+    QGuiApplication::clipboard()->setText(
+        QString::fromStdString(written_whole({parts, compute_key(parts, decimal_separator_)})));
 }
 
 void Form1::start() {

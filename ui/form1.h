@@ -49,6 +49,8 @@ private:
     // Says what the six parts say, as soon as any field changes; the key display waits for
     // "Calculer".
     void show_number_reading();
+    // Puts the number in the fields, with its key, on the clipboard.
+    void copy_whole_number();
     // The texts of the six fields, in the order of the number.
     [[nodiscard]] KeyInputs field_texts() const;
     void take_whole_numbers_pasted();

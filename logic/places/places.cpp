@@ -68,9 +68,9 @@ std::uint8_t CommuneReader::byte() {
 std::uint32_t CommuneReader::varint() {
     std::uint32_t value = 0;
     for (int shift = 0; shift < 32; shift += 7) {
-        const std::uint8_t next = byte();
-        value |= static_cast<std::uint32_t>(next & 0x7F) << shift;
-        if ((next & 0x80) == 0) {
+        const std::uint8_t seven_bits = byte();
+        value |= static_cast<std::uint32_t>(seven_bits & 0x7F) << shift;
+        if ((seven_bits & 0x80) == 0) {
             break;
         }
     }
@@ -124,7 +124,9 @@ Commune CommuneReader::next() {
 }
 
 std::optional<Commune> find_commune(std::uint32_t key) {
-    const auto after = std::ranges::upper_bound(commune_blocks, key, {}, &Block::first_key);
+    const auto after = std::upper_bound(
+        commune_blocks.begin(), commune_blocks.end(), key,
+        [](std::uint32_t wanted, const Block& block) { return wanted < block.first_key; });
     if (after == commune_blocks.begin()) {
         return std::nullopt;
     }
@@ -157,13 +159,22 @@ std::optional<TodaysCommune> todays_commune(const Commune& commune) {
 }
 
 std::span<const DepartmentPeriod> department_history(std::string_view code) {
-    const auto found =
-        std::ranges::equal_range(department_periods, code, {}, &DepartmentPeriod::code);
-    return {found.begin(), found.end()};
+    const auto first =
+        std::lower_bound(department_periods.begin(), department_periods.end(), code,
+                         [](const DepartmentPeriod& period, std::string_view wanted) {
+                             return period.code < wanted;
+                         });
+    const auto last = std::upper_bound(first, department_periods.end(), code,
+                                       [](std::string_view wanted, const DepartmentPeriod& period) {
+                                           return wanted < period.code;
+                                       });
+    return {first, last};
 }
 
 std::optional<std::string_view> country(int number) {
-    const auto found = std::ranges::lower_bound(countries, number, {}, &Country::number);
+    const auto found =
+        std::lower_bound(countries.begin(), countries.end(), number,
+                         [](const Country& listed, int wanted) { return listed.number < wanted; });
     if (found == countries.end() || found->number != number) {
         return std::nullopt;
     }

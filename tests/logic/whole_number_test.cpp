@@ -83,5 +83,30 @@ TEST(OwnKeyIfAnotherWasPasted, TellsAWrongKeyAndOnlyAWrongOne) {
     }
 }
 
+// Written as people write it, a number is taken back whole, with its key.
+TEST(WrittenWhole, PutsThePartsApartAndIsPastedBackWhole) {
+    struct Row {
+        WholeNumber number;
+        std::string written;
+    };
+    const std::vector<Row> rows = {
+        {{{"1", "85", "05", "78", "006", "084"}, "72"}, "1 85 05 78 006 084 72"},
+        {{{"2", "93", "07", "2A", "115", "042"}, "83"}, "2 93 07 2A 115 042 83"},
+        {{{"1 ", " 85", "0 5", "7\t8", "006", "084"}, "7"}, "1 85 05 78 006 084 07"},
+        {{{"1", "85", "05", "78", "006", "084"}, ""}, "1 85 05 78 006 084"},
+    };
+    for (const auto& [number, written] : rows) {
+        SCOPED_TRACE(written);
+        EXPECT_EQ(written_whole(number), written);
+        const std::optional<WholeNumber> pasted = split_whole_number(written);
+        ASSERT_TRUE(pasted.has_value());
+        EXPECT_EQ(pasted->key.empty(), number.key.empty());
+        if (!number.key.empty()) {
+            EXPECT_EQ(std::stoi(pasted->key), std::stoi(number.key));
+        }
+        EXPECT_EQ(compute_key(pasted->parts, "."), compute_key(number.parts, "."));
+    }
+}
+
 } // namespace
 } // namespace vardelis

@@ -529,6 +529,21 @@ private slots:
         QCOMPARE(key(), QStringLiteral("00"));
     }
 
+    // The key display's menu copies the key it shows, and the number in the fields with its own
+    // key, even before "Calculer".
+    void the_key_and_the_whole_number_are_copied() {
+        const QList<QAction*> menu = control<QLabel>("LblCLE")->actions();
+        QCOMPARE(menu.size(), 2);
+        click("Command2");
+        menu[0]->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("36"));
+        control<QComboBox>("TextDEP")->setEditText(QStringLiteral("2A"));
+        control<QComboBox>("TextAN")->setEditText(QStringLiteral(" 85"));
+        menu[1]->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1 85 01 2A 000 000 41"));
+        QCOMPARE(key(), QStringLiteral("36"));
+    }
+
     // Return or Enter, the keypad's too, presses a focused button once however long it is held.
     void return_presses_a_focused_button_once() {
         auto* calculer = control<QToolButton>("Command2");

@@ -185,7 +185,7 @@ private slots:
     }
 
     // On a dark desktop theme the fields, their lists and the key keep black text on their light
-    // backgrounds; the labels go on following the desktop.
+    // backgrounds; the labels and what the number says go on following the desktop.
     void numbers_stay_black_on_a_dark_desktop() {
         const QPalette desktop = QApplication::palette();
         QPalette dark(QColor(53, 53, 53));
@@ -206,9 +206,11 @@ private slots:
         QCOMPARE(
             testing::control<QLabel>(dark_form, "LblCLE")->palette().color(QPalette::WindowText),
             QColor(Qt::black));
-        QCOMPARE(
-            testing::control<QLabel>(dark_form, "Label1")->palette().color(QPalette::WindowText),
-            dark.color(QPalette::WindowText));
+        for (const char* name : {"Label1", "NumberReadingText"}) {
+            QCOMPARE(
+                testing::control<QLabel>(dark_form, name)->palette().color(QPalette::WindowText),
+                dark.color(QPalette::WindowText));
+        }
     }
 
     void labels_are_right_aligned_and_wrap() {
