@@ -1,6 +1,6 @@
 #include "runtime/qt/drop_down_field.h"
 
-#include "runtime/qt/insertion_watch.h"
+#include "runtime/qt/field_edit_box.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -20,11 +20,13 @@ DropDownField::DropDownField(const QStringList& items, const QColor& background,
     // The lists hold plain texts: a string list model fills far faster than one item object per
     // text.
     setModel(new QStringListModel(items, this));
-    // Qt's own edit box, which gets a copy of the field's palette: the Windows style paints an
-    // edit box with its theme's white unless the edit box's own palette sets a colour.
+    // The edit box gets the field's colours itself: the Windows style paints an edit box with its
+    // theme's white unless the edit box's own palette sets a colour.
     setEditable(true);
-    connect(new InsertionWatch(lineEdit()), &InsertionWatch::inserted, this,
-            &DropDownField::inserted);
+    auto* edit = new FieldEditBox(this);
+    edit->setPalette(colours);
+    setLineEdit(edit);
+    connect(edit, &FieldEditBox::inserted, this, &DropDownField::inserted);
     // Qt's inline completion would turn a typed "5" into "500" behind the user's back.
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);

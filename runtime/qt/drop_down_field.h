@@ -12,8 +12,8 @@ namespace vardelis::runtime {
 //   that typing replaces it;
 // - typed text that is one of its items makes that item the current one, so that Down, Up, the
 //   wheel and the open list go on from it; other text leaves no item current;
-// - text of more than one character put into its edit box (a paste by any of the desktop's ways,
-//   a drop) is told, with that text;
+// - text of more than one character that a paste, by any of the desktop's ways, or a drop puts
+//   into its edit box is told, with that text; typing, undo and the program's changes are not;
 // - its background colour covers the edit box, the frame around it and the open list alike, and
 //   its text is black on it whatever the desktop's theme, so that the numbers stay readable on
 //   dark themes too.

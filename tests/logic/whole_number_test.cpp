@@ -40,6 +40,8 @@ TEST(SplitWholeNumber, TakesWholeNumbersAsPeopleHaveThemAndNothingElse) {
         {"1 85 05 78 006 08x", std::nullopt},
         {"1 85 05 3A 006 084", std::nullopt},
         {"1 85 05 2C 006 084", std::nullopt},
+        {"2 93 07 2A 1A5 042", std::nullopt},
+        {"2 93 07 2B 115 04B", std::nullopt},
         {"1 85 05 A2 006 084", std::nullopt},
         {"1 85 05 78 006 084 2A", std::nullopt},
         {"-1850578006084", std::nullopt},

@@ -466,16 +466,19 @@ private slots:
         box->setFocus(Qt::TabFocusReason);
         QLineEdit* edit = box->lineEdit();
         bool alert = false;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
         const QString shown = testing::message_box_shown_by(
             [&] { put_into(edit, way, text); },
             // Qt's accessibility takes the box as it is, not const.
             // cppcheck-suppress constParameter
-            [&alert](QMessageBox& message) {
+            [&alert, &icon](QMessageBox& message) {
                 alert = QAccessible::queryAccessibleInterface(&message)->role() ==
                         QAccessible::AlertMessage;
+                icon = message.icon();
             });
         QCOMPARE(shown, told);
         QCOMPARE(alert, !told.isEmpty());
+        QCOMPARE(icon, told.isEmpty() ? QMessageBox::NoIcon : QMessageBox::Warning);
         QStringList texts;
         for (const char* name :
              {"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"}) {
