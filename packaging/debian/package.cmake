@@ -25,6 +25,9 @@ install(FILES ${gzipped}/man-fr/vardelis.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR
 install(FILES debian/copyright ${gzipped}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vardelis)
 
 set(CPACK_GENERATOR DEB)
+# The folders cpack makes for the package get these modes, not the umask's.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+    GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # vardelis_<version>_<arch>.deb.sha256, in sha256sum's format.

@@ -37,7 +37,10 @@ set(notice_data ${QT6_INSTALL_PREFIX}/vardelis-notice)
 # The sources published with the release (scripts/windows-release/build puts them there first):
 # the notice names each with its SHA-256.
 set(VARDELIS_RELEASE_SOURCES "" CACHE PATH "The folder of the release's source files")
-file(GLOB release_sources ${VARDELIS_RELEASE_SOURCES}/*)
+set(release_sources)
+if(VARDELIS_RELEASE_SOURCES)
+    file(GLOB release_sources "${VARDELIS_RELEASE_SOURCES}/*")
+endif()
 add_custom_command(OUTPUT ${licences}/AVIS.txt
     COMMAND ${CMAKE_COMMAND} -E make_directory ${licences}
     COMMAND ${PROJECT_SOURCE_DIR}/scripts/windows-release/notice ${VARDELIS_LINK_MAP}
