@@ -8,7 +8,7 @@ function(vardelis_gzip source output)
         DEPENDS ${source}
         VERBATIM)
 endfunction()
-# The manual pages carry the project's version.
+# The manual pages and the changelog carry the project's version.
 set(pages ${CMAKE_CURRENT_BINARY_DIR}/pages)
 configure_file(${PROJECT_SOURCE_DIR}/docs/man/vardelis.1.in ${pages}/man/vardelis.1 @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/docs/man/vardelis.fr.1.in ${pages}/man-fr/vardelis.1 @ONLY)
@@ -16,7 +16,8 @@ set(gzipped ${CMAKE_CURRENT_BINARY_DIR}/gzipped)
 file(MAKE_DIRECTORY ${gzipped}/man ${gzipped}/man-fr)
 vardelis_gzip(${pages}/man/vardelis.1 ${gzipped}/man/vardelis.1.gz)
 vardelis_gzip(${pages}/man-fr/vardelis.1 ${gzipped}/man-fr/vardelis.1.gz)
-vardelis_gzip(${CMAKE_CURRENT_SOURCE_DIR}/debian/changelog ${gzipped}/changelog.gz)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/debian/changelog.in ${pages}/changelog @ONLY)
+vardelis_gzip(${pages}/changelog ${gzipped}/changelog.gz)
 add_custom_target(vardelis_documents ALL DEPENDS
     ${gzipped}/man/vardelis.1.gz ${gzipped}/man-fr/vardelis.1.gz ${gzipped}/changelog.gz)
 
