@@ -4,13 +4,12 @@
 
 #include "runtime/qt/drop_down_field.h"
 #include "ui/application.h"
+#include "window_test_support.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -33,31 +32,6 @@ public:
         ChangedByTheProgramThenCtrlV
     };
     Q_ENUM(Edit)
-
-private:
-    static void choose_coller(QLineEdit* edit) {
-        QContextMenuEvent asked(QContextMenuEvent::Mouse, edit->rect().center(),
-                                edit->mapToGlobal(edit->rect().center()));
-        QApplication::sendEvent(edit->parentWidget(), &asked);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu != nullptr);
-        for (QAction* action : menu->actions()) {
-            if (action->text().startsWith(QLineEdit::tr("&Paste"))) {
-                action->trigger();
-            }
-        }
-        menu->close();
-    }
-
-    static void drop(QLineEdit* edit, const QString& text) {
-        QMimeData dragged;
-        dragged.setText(text);
-        const QPoint at = edit->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
-        QApplication::sendEvent(edit, &enter);
-        QDropEvent dropped(QPointF(at), Qt::CopyAction, &dragged, Qt::LeftButton, {});
-        QApplication::sendEvent(edit, &dropped);
-    }
 
 private slots:
     void initTestCase() { prepare_application(*qApp); }
@@ -128,13 +102,13 @@ private slots:
             QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
             break;
         case MenuColler:
-            choose_coller(box);
+            QVERIFY(testing::choose_coller_in_the_menu_of(*box));
             break;
         case MiddleButton:
             QTest::mouseClick(box, Qt::MiddleButton, {}, box->rect().center());
             break;
         case Drop:
-            drop(box, put_in);
+            testing::drop_text_on(*box, put_in);
             break;
         case Typed:
             QTest::keyClicks(field, put_in);

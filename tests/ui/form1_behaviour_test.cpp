@@ -13,9 +13,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QSpontaneKeyEvent>
 #include <QTest>
@@ -121,22 +119,14 @@ private:
             QTest::keyClick(field, Qt::Key_Insert, Qt::ControlModifier | Qt::ShiftModifier);
             break;
         case MenuColler:
-            choose_coller_in_the_menu_of(edit);
+            QVERIFY(testing::choose_coller_in_the_menu_of(*edit));
             break;
         case MiddleButton:
             QTest::mouseClick(edit, Qt::MiddleButton, {}, edit->rect().center());
             break;
-        case Drop: {
-            // A drag comes in before it drops, which makes the field the drop's target.
-            QMimeData dragged;
-            dragged.setText(text);
-            const QPoint centre = edit->rect().center();
-            QDragEnterEvent enter(centre, Qt::CopyAction, &dragged, Qt::LeftButton, {});
-            QApplication::sendEvent(edit, &enter);
-            QDropEvent drop(QPointF(centre), Qt::CopyAction, &dragged, Qt::LeftButton, {});
-            QApplication::sendEvent(edit, &drop);
+        case Drop:
+            testing::drop_text_on(*edit, text);
             break;
-        }
         case Typed:
             QTest::keyClicks(field, text);
             break;
@@ -144,22 +134,6 @@ private:
             QTest::keyClick(field, Qt::Key_Down);
             break;
         }
-    }
-
-    static void choose_coller_in_the_menu_of(QLineEdit* edit) {
-        QContextMenuEvent menu_asked(QContextMenuEvent::Mouse, edit->rect().center(),
-                                     edit->mapToGlobal(edit->rect().center()));
-        QApplication::sendEvent(edit->parentWidget(), &menu_asked);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu != nullptr);
-        const QList<QAction*> actions = menu->actions();
-        const auto coller =
-            std::find_if(actions.cbegin(), actions.cend(), [](const QAction* action) {
-                return action->text().startsWith(QStringLiteral("Co&ller"));
-            });
-        QVERIFY(coller != actions.cend());
-        (*coller)->trigger();
-        menu->close();
     }
 
 private slots:

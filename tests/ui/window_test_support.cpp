@@ -2,7 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTimer>
 
 namespace vardelis::testing {
@@ -49,6 +53,37 @@ QString focused_control(const QWidget* window) {
         }
     }
     return {};
+}
+
+void drop_text_on(QLineEdit& edit, const QString& text) {
+    QMimeData dragged;
+    dragged.setText(text);
+    const QPoint centre = edit.rect().center();
+    // A drag comes in before it drops, which makes the edit box the drop's target.
+    QDragEnterEvent enter(centre, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(&edit, &enter);
+    QDropEvent drop(QPointF(centre), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+    QApplication::sendEvent(&edit, &drop);
+}
+
+bool choose_coller_in_the_menu_of(QLineEdit& edit) {
+    // The field shows its edit box's menu.
+    QContextMenuEvent asked(QContextMenuEvent::Mouse, edit.rect().center(),
+                            edit.mapToGlobal(edit.rect().center()));
+    QApplication::sendEvent(edit.parentWidget(), &asked);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) {
+        return false;
+    }
+    bool chosen = false;
+    for (QAction* action : menu->actions()) {
+        if (action->text().startsWith(QStringLiteral("Co&ller"))) {
+            action->trigger();
+            chosen = true;
+        }
+    }
+    menu->close();
+    return chosen;
 }
 
 } // namespace vardelis::testing

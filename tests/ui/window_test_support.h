@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <functional>
 
+class QLineEdit;
 class QMessageBox;
 
 namespace vardelis::testing {
@@ -30,5 +31,12 @@ void answer_next_message_box(std::function<void(QMessageBox&)> inspect);
 // The object name of the named control that holds the keyboard focus (a field's edit box counts
 // as its field), or an empty text: in the active window, or in the window given, active or not.
 [[nodiscard]] QString focused_control(const QWidget* window = nullptr);
+
+// Brings text dragged from elsewhere over the edit box and drops it at its centre.
+void drop_text_on(QLineEdit& edit, const QString& text);
+
+// Opens the menu of a drop-down field's edit box as a right click does, chooses "Coller" in it
+// and closes it. False when the menu or its "Coller" is missing.
+[[nodiscard]] bool choose_coller_in_the_menu_of(QLineEdit& edit);
 
 } // namespace vardelis::testing
