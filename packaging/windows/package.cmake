@@ -28,8 +28,8 @@ install(CODE "
     else()
         set(copy zip)
     endif()
-    file(COPY_FILE ${PROJECT_BINARY_DIR}/generated/\${copy}/LISEZMOI.txt
-        \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/LISEZMOI.txt)
+    file(COPY_FILE \"${PROJECT_BINARY_DIR}/generated/\${copy}/LISEZMOI.txt\"
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/LISEZMOI.txt\")
 ")
 
 set(licences ${PROJECT_BINARY_DIR}/licences)
