@@ -81,7 +81,9 @@ bool overlaps(std::int32_t first, std::int32_t end, const Birth& birth) {
 
 // The reading as it is built: the pieces of its first sentence, and the lines after it.
 struct Reading {
-    std::string who;
+    // "Homme" and "né", "Femme" and "née", or nothing when the number does not say.
+    std::string sex;
+    std::string born;
     std::string when;
     std::string where;
     std::vector<std::string> lines;
@@ -269,11 +271,12 @@ void read_place(const std::string& department, const std::string& commune, const
 
 void read_sex(const std::string& sex, Reading& reading) {
     if (sex == "1") {
-        reading.who = "Homme, né";
+        reading.sex = "Homme";
+        reading.born = "né";
     } else if (sex == "2") {
-        reading.who = "Femme, née";
+        reading.sex = "Femme";
+        reading.born = "née";
     } else {
-        reading.who = "Né(e)";
         // The public service's page on the number (service-public.fr, F33078) gives 1 for men and
         // 2 for women, and no other first digit.
         if (is_digits(sex, 1)) {
@@ -323,9 +326,10 @@ std::string department_code(std::string department) {
 std::string joined(const Reading& reading) {
     std::string text;
     if (!reading.when.empty() || !reading.where.empty()) {
-        text = concat({reading.who, reading.when, reading.where, "."});
-    } else if (reading.who != "Né(e)") {
-        text = concat({reading.who.substr(0, reading.who.find(',')), "."});
+        text = reading.sex.empty() ? "Né(e)" : concat({reading.sex, ", ", reading.born});
+        text += concat({reading.when, reading.where, "."});
+    } else if (!reading.sex.empty()) {
+        text = concat({reading.sex, "."});
     }
     std::vector<std::string> lines = reading.lines;
     if (!reading.unreadable.empty()) {
