@@ -1,10 +1,12 @@
-// read_number on any six texts and any current year: it always says something, in a few lines of
-// valid UTF-8 without control characters, whatever bytes the fields hold, since it repeats
-// nothing of them but digits and Corsica's codes.
+// read_number on any six texts and any date of today, said in French: it always says something,
+// in a few lines of valid UTF-8 without control characters, whatever bytes the fields hold, since
+// it repeats nothing of them but digits and Corsica's codes; and its verdict is one of three.
 
 #include "fuzzed_parts.h"
-#include "logic/number_reading.h"
+#include "logic/reading/number_reading.h"
+#include "logic/reading/reading_in_french.h"
 
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
@@ -41,10 +43,15 @@ bool is_clean_utf8(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider provider(data, size);
-    const int current_year = provider.ConsumeIntegral<int>();
-    const std::string reading =
-        vardelis::read_number(vardelis::fuzzing::fuzzed_parts(provider), current_year);
-    if (reading.empty() || reading.size() > longest_reading || !is_clean_utf8(reading)) {
+    // Any year the calendar counts, any month.
+    const std::chrono::year_month today{
+        std::chrono::year{provider.ConsumeIntegralInRange<int>(-32767, 32767)},
+        std::chrono::month{provider.ConsumeIntegralInRange<unsigned>(1, 12)}};
+    const vardelis::NumberReading reading =
+        vardelis::read_number(vardelis::fuzzing::fuzzed_parts(provider), today);
+    const std::string text = vardelis::in_french(reading);
+    if (text.empty() || text.size() > longest_reading || !is_clean_utf8(text) ||
+        reading.births.empty() || vardelis::verdict_in_french(reading.weight()).empty()) {
         std::abort();
     }
     return 0;

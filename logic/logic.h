@@ -52,6 +52,11 @@ struct WholeNumber {
 // 10 with two digits ("07"). Blanks typed into a part are dropped, as the key drops them.
 [[nodiscard]] std::string written_whole(const WholeNumber& number);
 
+// The number that the six parts hold, with its own key on two digits ("07"), when each part
+// without the blanks the key skips is digits of its width (1, 2, 2, 2, 3, 3), the department
+// "2A" or "2B" too (written in capitals); nothing otherwise. What the window copies as the key.
+[[nodiscard]] std::optional<WholeNumber> number_with_its_key(const KeyInputs& parts);
+
 // The number's own key ("1" to "97") when it was pasted with another key, which tells of a
 // mistyped digit; nothing when it came without a key or with its own. Keys are compared as
 // numbers: "07" and "7" agree.

@@ -6,6 +6,7 @@
 #include <array>
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace vardelis {
 namespace {
@@ -109,6 +110,31 @@ std::string written_whole(const WholeNumber& number) {
         written.insert(written.size() - 1, 1, '0');
     }
     return written;
+}
+
+std::optional<WholeNumber> number_with_its_key(const KeyInputs& parts) {
+    KeyInputs number;
+    std::string characters;
+    for (const auto& [part, kept] :
+         {std::pair{&parts.sex, &number.sex}, std::pair{&parts.year, &number.year},
+          std::pair{&parts.month, &number.month}, std::pair{&parts.department, &number.department},
+          std::pair{&parts.commune, &number.commune}, std::pair{&parts.rank, &number.rank}}) {
+        std::copy_if(part->begin(), part->end(), std::back_inserter(*kept),
+                     [](char c) { return !runtime::is_blank(c); });
+        characters += *kept;
+    }
+    const bool widths = number.sex.size() == 1 && number.year.size() == 2 &&
+                        number.month.size() == 2 && number.department.size() == 2 &&
+                        number.commune.size() == 3 && number.rank.size() == 3;
+    if (!widths || !is_number(characters)) {
+        return std::nullopt;
+    }
+    std::transform(number.department.begin(), number.department.end(), number.department.begin(),
+                   [](char c) { return c == 'a'   ? 'A'
+                                       : c == 'b' ? 'B'
+                                                  : c; });
+    std::string key = compute_key(number, ".");
+    return WholeNumber{number, key.size() == 1 ? "0" + key : key};
 }
 
 std::optional<std::string> own_key_if_another_was_pasted(const WholeNumber& number) {

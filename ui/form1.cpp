@@ -1,7 +1,7 @@
 #include "ui/form1.h"
 
 #include "logic/logic.h"
-#include "logic/number_reading.h"
+#include "logic/reading/number_reading.h"
 #include "runtime/core/resume_next.h"
 #include "runtime/qt/command_button.h"
 #include "runtime/qt/decimal_separator.h"
@@ -10,19 +10,17 @@
 #include "runtime/qt/message_box.h"
 #include "runtime/qt/program.h"
 #include "runtime/qt/window_placement.h"
+#include "ui/key_copies.h"
+#include "ui/number_reading_box.h"
 #include "ui/pictures.h"
 
-#include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDate>
 #include <QFrame>
-#include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <array>
+#include <chrono>
 #include <optional>
 #include <utility>
 
@@ -122,6 +120,7 @@ Form1::Form1(Operations operations, QWidget* parent)
 
     connect(Command1, &QToolButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QToolButton::clicked, this, &Form1::Command2_Click);
+    connect(Command2, &QToolButton::clicked, this, &Form1::remember_calculated_fields);
     connect(Command3, &QToolButton::clicked, this, &Form1::Command3_Click);
 }
 
@@ -229,16 +228,7 @@ void Form1::build_key_display() {
     // Black stays readable on the fixed green, under dark themes too.
     palette.setColor(QPalette::WindowText, Qt::black);
     LblCLE->setPalette(palette);
-    // The key can be selected and copied with the mouse; its menu copies it, or the whole number
-    // with its key, as people paste it elsewhere.
-    LblCLE->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    LblCLE->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto* copy_key = new QAction(QStringLiteral("Copier la clé"), LblCLE);
-    connect(copy_key, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(LblCLE->text()); });
-    auto* copy_number = new QAction(QStringLiteral("Copier le numéro et sa clé"), LblCLE);
-    connect(copy_number, &QAction::triggered, this, &Form1::copy_whole_number);
-    LblCLE->addActions({copy_key, copy_number});
+    key_copies_ = new KeyCopies(*LblCLE, [this] { return number_with_its_key(field_texts()); });
     QFont font(QStringLiteral("Comic Sans MS"), 12, QFont::Bold);
     font.setItalic(false);
     font.setUnderline(false);
@@ -247,21 +237,10 @@ void Form1::build_key_display() {
 }
 
 void Form1::build_number_reading() {
-    number_reading_box_ = new QGroupBox(QStringLiteral("Ce que dit le numéro"), this);
-    number_reading_box_->setObjectName(QStringLiteral("NumberReading"));
-    number_reading_box_->setGeometry(runtime::to_pixels(number_reading_place));
-    number_reading_ = new QLabel(number_reading_box_);
-    number_reading_->setObjectName(QStringLiteral("NumberReadingText"));
-    // The fields may hold any text: the reading is never taken for markup.
-    number_reading_->setTextFormat(Qt::PlainText);
-    number_reading_->setWordWrap(true);
-    number_reading_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // It can be selected and copied with the mouse, and stays out of the Tab order.
-    number_reading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* layout = new QVBoxLayout(number_reading_box_);
-    layout->addWidget(number_reading_, 1);
+    number_reading_ = new NumberReadingBox(this);
+    number_reading_->setGeometry(runtime::to_pixels(number_reading_place));
     for (runtime::DropDownField* field : {TextSEX, TextAN, TextMOI, TextDEP, TextCOM, TextRANG}) {
-        connect(field, &QComboBox::editTextChanged, this, &Form1::show_number_reading);
+        connect(field, &QComboBox::editTextChanged, this, &Form1::fields_changed);
     }
     show_number_reading();
 }
@@ -271,17 +250,25 @@ KeyInputs Form1::field_texts() const {
             runtime::text_of(*TextDEP), runtime::text_of(*TextCOM), runtime::text_of(*TextRANG)};
 }
 
-void Form1::show_number_reading() {
-    number_reading_->setText(
-        QString::fromStdString(read_number(field_texts(), QDate::currentDate().year())));
+void Form1::fields_changed() {
+    show_number_reading();
+    key_copies_->fields_changed();
 }
 
-// The key is worked out from the fields as they are now, as "Calculer" would, so that the number
-// and the key copied always go together, whatever the key display shows.
-void Form1::copy_whole_number() {
-    const KeyInputs parts = field_texts();
-    QGuiApplication::clipboard()->setText(
-        QString::fromStdString(written_whole({parts, compute_key(parts, decimal_separator_)})));
+void Form1::show_number_reading() {
+    const QDate today = QDate::currentDate();
+    const KeyInputs fields = field_texts();
+    number_reading_->show_reading(
+        read_number(fields, std::chrono::year{today.year()} /
+                                std::chrono::month{static_cast<unsigned>(today.month())}),
+        calculated_fields_ && *calculated_fields_ != fields);
+}
+
+// The key display keeps the key of the last "Calculer" whatever the fields hold since: the
+// reading says when that is the key of another number than theirs.
+void Form1::remember_calculated_fields() {
+    calculated_fields_ = field_texts();
+    show_number_reading();
 }
 
 void Form1::start() {

@@ -4,15 +4,18 @@
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QToolButton;
 
 namespace vardelis {
+
+class KeyCopies;
+class NumberReadingBox;
 
 namespace runtime {
 class DropDownField;
@@ -46,11 +49,11 @@ private:
     void build_buttons();
     void build_number_reading();
     void set_window_look();
-    // Says what the six parts say, as soon as any field changes; the key display waits for
-    // "Calculer".
+    // As soon as any field changes: what the six parts say, and what the key display copies; the
+    // key display itself waits for "Calculer".
+    void fields_changed();
     void show_number_reading();
-    // Puts the number in the fields, with its key, on the clipboard.
-    void copy_whole_number();
+    void remember_calculated_fields();
     // The texts of the six fields, in the order of the number.
     [[nodiscard]] KeyInputs field_texts() const;
     void take_whole_numbers_pasted();
@@ -87,8 +90,10 @@ private:
     QToolButton* Command1 = nullptr;
     QToolButton* Command2 = nullptr;
     QToolButton* Command3 = nullptr;
-    QGroupBox* number_reading_box_ = nullptr;
-    QLabel* number_reading_ = nullptr;
+    NumberReadingBox* number_reading_ = nullptr;
+    KeyCopies* key_copies_ = nullptr;
+    // The fields as they were at the last "Calculer", if any.
+    std::optional<KeyInputs> calculated_fields_;
 };
 
 } // namespace vardelis

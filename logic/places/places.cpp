@@ -1,7 +1,5 @@
 #include "logic/places/places.h"
 
-#include "runtime/core/val.h"
-
 #include <algorithm>
 
 namespace vardelis::places {
@@ -12,13 +10,33 @@ constexpr std::uint8_t period_count_bits = 0x0F;
 constexpr std::uint8_t today_itself = 0x10;
 constexpr std::uint8_t today_elsewhere = 0x20;
 constexpr std::uint8_t today_renamed = 0x40;
+constexpr std::uint8_t known_flags =
+    period_count_bits | today_itself | today_elsewhere | today_renamed;
 // In place of a name: the code named no commune in that period.
 constexpr std::uint8_t no_commune = 255;
+// A varint of 32 bits takes at most five bytes.
+constexpr int longest_varint = 5;
+
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The rows of a table sorted by a key whose key is the one wanted.
+template <typename Row, typename Key>
+std::span<const Row> rows_of(std::span<const Row> rows, Key wanted, Key Row::*key) {
+    const auto first =
+        std::lower_bound(rows.begin(), rows.end(), wanted,
+                         [key](const Row& row, const Key& value) { return row.*key < value; });
+    const auto last =
+        std::upper_bound(first, rows.end(), wanted,
+                         [key](const Key& value, const Row& row) { return value < row.*key; });
+    return {first, last};
+}
 
 } // namespace
 
 std::optional<std::uint32_t> commune_key(std::string_view code) {
-    if (code.size() != 5 || !std::all_of(code.begin() + 2, code.end(), runtime::is_digit)) {
+    if (code.size() != 5 || !std::all_of(code.begin() + 2, code.end(), is_digit)) {
         return std::nullopt;
     }
     std::uint32_t department = 0;
@@ -26,7 +44,7 @@ std::optional<std::uint32_t> commune_key(std::string_view code) {
         department = 100;
     } else if (code.substr(0, 2) == "2B") {
         department = 101;
-    } else if (runtime::is_digit(code[0]) && runtime::is_digit(code[1])) {
+    } else if (is_digit(code[0]) && is_digit(code[1])) {
         department = static_cast<std::uint32_t>((code[0] - '0') * 10 + (code[1] - '0'));
     } else {
         return std::nullopt;
@@ -58,53 +76,81 @@ std::int32_t Commune::end_of(std::size_t period) const {
 }
 
 CommuneReader::CommuneReader(std::size_t block)
-    : offset_(block < commune_blocks.size() ? commune_blocks[block].offset : commune_stream.size())
-    , next_block_(block) {}
+    : CommuneReader(commune_stream, commune_blocks, block) {}
+
+CommuneReader::CommuneReader(std::span<const std::uint8_t> stream, std::span<const Block> blocks,
+                             std::size_t block)
+    : stream_(stream)
+    , blocks_(blocks)
+    , offset_(block < blocks.size() ? blocks[block].offset : stream.size())
+    , next_block_(block) {
+    corrupt_ = offset_ > stream_.size();
+}
 
 std::uint8_t CommuneReader::byte() {
-    return offset_ < commune_stream.size() ? commune_stream[offset_++] : 0;
+    if (offset_ >= stream_.size()) {
+        corrupt_ = true;
+        return 0;
+    }
+    return stream_[offset_++];
 }
 
 std::uint32_t CommuneReader::varint() {
-    std::uint32_t value = 0;
-    for (int shift = 0; shift < 32; shift += 7) {
+    std::uint64_t value = 0;
+    for (int length = 0; length < longest_varint; ++length) {
         const std::uint8_t seven_bits = byte();
-        value |= static_cast<std::uint32_t>(seven_bits & 0x7F) << shift;
+        value |= static_cast<std::uint64_t>(seven_bits & 0x7F) << (7 * length);
         if ((seven_bits & 0x80) == 0) {
-            break;
+            corrupt_ = corrupt_ || value > UINT32_MAX;
+            return static_cast<std::uint32_t>(value);
         }
     }
-    return value;
+    corrupt_ = true;
+    return 0;
 }
 
 // A name shares its first bytes with the name before it in the block.
 std::string CommuneReader::name() {
-    const std::size_t shared = std::min<std::size_t>(byte(), previous_name_.size());
-    const std::size_t added = std::min<std::size_t>(varint(), commune_stream.size() - offset_);
+    const std::size_t shared = byte();
+    const std::size_t added = varint();
+    if (corrupt_ || shared > previous_name_.size() || added > stream_.size() - offset_) {
+        corrupt_ = true;
+        return {};
+    }
+    const auto* const first = stream_.data() + offset_;
     std::string text = previous_name_.substr(0, shared);
-    text.append(reinterpret_cast<const char*>(&commune_stream[offset_]), added);
+    text.append(first, first + added);
     offset_ += added;
     previous_name_ = text;
     return text;
 }
 
-Commune CommuneReader::next() {
+std::optional<Commune> CommuneReader::next() {
+    if (at_end()) {
+        return std::nullopt;
+    }
     // Each block starts afresh: its first key is given, and its first name shares nothing.
-    if (next_block_ < commune_blocks.size() && offset_ == commune_blocks[next_block_].offset) {
-        key_ = commune_blocks[next_block_].first_key;
+    if (next_block_ < blocks_.size() && offset_ == blocks_[next_block_].offset) {
+        key_ = blocks_[next_block_].first_key;
         previous_name_.clear();
         ++next_block_;
     }
     Commune commune;
-    key_ += varint();
+    const std::uint32_t step = varint();
+    corrupt_ = corrupt_ || step > UINT32_MAX - key_;
+    key_ += step;
     commune.key = key_;
     const std::uint8_t flags = byte();
+    corrupt_ = corrupt_ || (flags & ~known_flags) != 0 ||
+               ((flags & today_itself) != 0 && (flags & today_elsewhere) != 0);
     std::int32_t first_day = 0;
-    for (int period = 0; period < (flags & period_count_bits); ++period) {
-        first_day += static_cast<std::int32_t>(varint());
+    for (int period = 0; period < (flags & period_count_bits) && !corrupt_; ++period) {
+        const std::uint32_t days = varint();
+        corrupt_ = corrupt_ || days > static_cast<std::uint32_t>(no_end - first_day);
+        first_day += static_cast<std::int32_t>(days);
         // A first period from the start of the lists has no known start.
         const std::int32_t start = period == 0 && first_day == 0 ? no_start : first_day;
-        if (offset_ < commune_stream.size() && commune_stream[offset_] == no_commune) {
+        if (offset_ < stream_.size() && stream_[offset_] == no_commune) {
             ++offset_;
             commune.periods.push_back({start, {}});
         } else {
@@ -120,6 +166,9 @@ Commune CommuneReader::next() {
     if ((flags & today_renamed) != 0) {
         commune.renamed_today = name();
     }
+    if (corrupt_) {
+        return std::nullopt;
+    }
     return commune;
 }
 
@@ -131,10 +180,9 @@ std::optional<Commune> find_commune(std::uint32_t key) {
         return std::nullopt;
     }
     CommuneReader reader(static_cast<std::size_t>(after - commune_blocks.begin() - 1));
-    while (!reader.at_end()) {
-        Commune commune = reader.next();
-        if (commune.key >= key) {
-            return commune.key == key ? std::optional(std::move(commune)) : std::nullopt;
+    while (std::optional<Commune> commune = reader.next()) {
+        if (commune->key >= key) {
+            return commune->key == key ? commune : std::nullopt;
         }
     }
     return std::nullopt;
@@ -159,26 +207,27 @@ std::optional<TodaysCommune> todays_commune(const Commune& commune) {
 }
 
 std::span<const DepartmentPeriod> department_history(std::string_view code) {
-    const auto first =
-        std::lower_bound(department_periods.begin(), department_periods.end(), code,
-                         [](const DepartmentPeriod& period, std::string_view wanted) {
-                             return period.code < wanted;
-                         });
-    const auto last = std::upper_bound(first, department_periods.end(), code,
-                                       [](std::string_view wanted, const DepartmentPeriod& period) {
-                                           return wanted < period.code;
-                                       });
-    return {first, last};
+    return rows_of(department_periods, code, &DepartmentPeriod::code);
 }
 
-std::optional<std::string_view> country(int number) {
-    const auto found =
-        std::lower_bound(countries.begin(), countries.end(), number,
-                         [](const Country& listed, int wanted) { return listed.number < wanted; });
-    if (found == countries.end() || found->number != number) {
-        return std::nullopt;
+std::span<const CountryPeriod> country_history(int number) {
+    if (number < 0 || number > UINT16_MAX) {
+        return {};
     }
-    return found->name;
+    return rows_of(country_periods, static_cast<std::uint16_t>(number), &CountryPeriod::number);
+}
+
+std::optional<std::uint32_t> extended_commune(std::uint32_t key) {
+    const std::span<const Extension> found =
+        rows_of(extension_codes, key, &Extension::extension_key);
+    return found.empty() ? std::nullopt : std::optional(found.front().commune_key);
+}
+
+std::optional<std::uint32_t> former_code(std::uint32_t key, std::int32_t day) {
+    const std::span<const CodeChange> changes = rows_of(code_changes, key, &CodeChange::key);
+    const auto after = std::find_if(changes.begin(), changes.end(),
+                                    [day](const auto& change) { return change.day > day; });
+    return after == changes.end() ? std::nullopt : std::optional(after->former_key);
 }
 
 } // namespace vardelis::places

@@ -43,24 +43,34 @@ struct Commune {
     [[nodiscard]] std::int32_t end_of(std::size_t period) const;
 };
 
-// Reads the codes of the table one after the other, in the order of their keys.
+// Reads the codes of a stream one after the other, in the order of their keys: the table's own,
+// or any other laid out as the table's header says. A stream that does not hold what its layout
+// says (cut short, a name longer than what is left, a key that goes back) is corrupt: the reader
+// then stops, and reads nothing more from it.
 class CommuneReader {
 public:
-    // From the first code of a block.
+    // From the first code of a block of the table's stream.
     explicit CommuneReader(std::size_t block = 0);
+    CommuneReader(std::span<const std::uint8_t> stream, std::span<const Block> blocks,
+                  std::size_t block = 0);
 
-    [[nodiscard]] bool at_end() const { return offset_ >= commune_stream.size(); }
-    Commune next();
+    [[nodiscard]] bool at_end() const { return corrupt_ || offset_ >= stream_.size(); }
+    [[nodiscard]] bool corrupt() const { return corrupt_; }
+    // The next code, or nothing at the end or where the stream is corrupt.
+    std::optional<Commune> next();
 
 private:
     std::uint8_t byte();
     std::uint32_t varint();
     std::string name();
 
+    std::span<const std::uint8_t> stream_;
+    std::span<const Block> blocks_;
     std::size_t offset_;
     std::size_t next_block_;
     std::uint32_t key_ = 0;
     std::string previous_name_;
+    bool corrupt_ = false;
 };
 
 // The code of that key, if the table has it.
@@ -76,7 +86,14 @@ struct TodaysCommune {
 // The periods of a department code ("78", "2A", "974"), in order; none for a code never used.
 [[nodiscard]] std::span<const DepartmentPeriod> department_history(std::string_view code);
 
-// The country of that number (134 for 99134), if it is on today's list.
-[[nodiscard]] std::optional<std::string_view> country(int number);
+// The names of a country's code (134 for 99134) over time, in order; none for a code not listed.
+[[nodiscard]] std::span<const CountryPeriod> country_history(int number);
+
+// The commune key that an extension code stands for, if it is one.
+[[nodiscard]] std::optional<std::uint32_t> extended_commune(std::uint32_t key);
+
+// The code that the place of a code had on a day, where the code took over from another one
+// after that day (75012 for 92012 in 1962), if it did.
+[[nodiscard]] std::optional<std::uint32_t> former_code(std::uint32_t key, std::int32_t day);
 
 } // namespace vardelis::places

@@ -8,10 +8,20 @@ function(vardelis_gzip source output)
         DEPENDS ${source}
         VERBATIM)
 endfunction()
-# The manual pages and the changelog carry the project's version.
+# The manual pages and the changelog carry the project's version; the manual pages and the
+# copyright file, the attribution of the data of the places, from the one file that holds it.
+set(attribution ${PROJECT_SOURCE_DIR}/data/attribution.txt)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${attribution})
+file(READ ${attribution} VARDELIS_PLACES_ATTRIBUTION)
+string(STRIP "${VARDELIS_PLACES_ATTRIBUTION}" VARDELIS_PLACES_ATTRIBUTION)
+# In a manual page a hyphen is "\-", and French typography's no-break space before ":" and ";" "\~".
+string(REPLACE "-" "\\-" VARDELIS_PLACES_ATTRIBUTION_ROFF "${VARDELIS_PLACES_ATTRIBUTION}")
+string(REPLACE " :" "\\~:" VARDELIS_PLACES_ATTRIBUTION_ROFF "${VARDELIS_PLACES_ATTRIBUTION_ROFF}")
+string(REPLACE " ;" "\\~;" VARDELIS_PLACES_ATTRIBUTION_ROFF "${VARDELIS_PLACES_ATTRIBUTION_ROFF}")
 set(pages ${CMAKE_CURRENT_BINARY_DIR}/pages)
 configure_file(${PROJECT_SOURCE_DIR}/docs/man/vardelis.1.in ${pages}/man/vardelis.1 @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/docs/man/vardelis.fr.1.in ${pages}/man-fr/vardelis.1 @ONLY)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright.in ${pages}/copyright @ONLY)
 set(gzipped ${CMAKE_CURRENT_BINARY_DIR}/gzipped)
 file(MAKE_DIRECTORY ${gzipped}/man ${gzipped}/man-fr)
 vardelis_gzip(${pages}/man/vardelis.1 ${gzipped}/man/vardelis.1.gz)
@@ -23,7 +33,7 @@ add_custom_target(vardelis_documents ALL DEPENDS
 
 install(FILES ${gzipped}/man/vardelis.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${gzipped}/man-fr/vardelis.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man1)
-install(FILES debian/copyright ${gzipped}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vardelis)
+install(FILES ${pages}/copyright ${gzipped}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vardelis)
 
 set(CPACK_GENERATOR DEB)
 # The folders cpack makes for the package get these modes, not the umask's.

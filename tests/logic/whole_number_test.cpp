@@ -85,6 +85,42 @@ TEST(OwnKeyIfAnotherWasPasted, TellsAWrongKeyAndOnlyAWrongOne) {
     }
 }
 
+// The number the fields hold, with its own key on two digits, as the window copies it; nothing
+// where the fields hold no number, so that no key is ever copied for them. Keys worked out by
+// hand, as above.
+TEST(NumberWithItsKey, IsTheFieldsNumberOrNothing) {
+    struct Row {
+        const char* what;
+        KeyInputs fields;
+        std::optional<WholeNumber> number;
+    };
+    const std::vector<Row> rows = {
+        {"a number",
+         {"1", "85", "05", "78", "006", "084"},
+         WholeNumber{{"1", "85", "05", "78", "006", "084"}, "91"}},
+        {"a key below 10 on two digits",
+         {"1", "00", "01", "01", "000", "029"},
+         WholeNumber{{"1", "00", "01", "01", "000", "029"}, "07"}},
+        {"the key 97",
+         {"1", "00", "01", "01", "000", "036"},
+         WholeNumber{{"1", "00", "01", "01", "000", "036"}, "97"}},
+        {"blanks dropped, Corsica in capitals",
+         {" 2", "93 ", "0 7", "2a", "115", "042\t"},
+         WholeNumber{{"2", "93", "07", "2A", "115", "042"}, "83"}},
+        {"a letter for the sex", {"x", "85", "05", "78", "646", "084"}, std::nullopt},
+        {"a part one digit short", {"1", "85", "05", "78", "646", "84"}, std::nullopt},
+        {"a part one digit long", {"1", "85", "05", "78", "6460", "084"}, std::nullopt},
+        {"a letter but in the department", {"1", "85", "05", "78", "6A6", "084"}, std::nullopt},
+        {"another letter in the department", {"1", "85", "05", "2C", "646", "084"}, std::nullopt},
+        {"digits shifted between parts", {"18", "5", "05", "78", "646", "084"}, std::nullopt},
+        {"a sign", {"-1", "85", "05", "78", "646", "08"}, std::nullopt},
+    };
+    for (const auto& [what, fields, number] : rows) {
+        SCOPED_TRACE(what);
+        EXPECT_EQ(number_with_its_key(fields), number);
+    }
+}
+
 // Written as people write it, a number is taken back whole, with its key.
 TEST(WrittenWhole, PutsThePartsApartAndIsPastedBackWhole) {
     struct Row {

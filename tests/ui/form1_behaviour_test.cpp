@@ -11,8 +11,10 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QSpontaneKeyEvent>
@@ -469,26 +471,39 @@ private slots:
         QTest::addColumn<Way>("way");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("verdict");
         QTest::addColumn<QString>("reading");
-        QTest::newRow("typed") << Typed << "TextMOI"
-                               << "13"
-                               << "Homme, né en 1985 à Versailles (Yvelines).\nLe mois 13 n'est "
-                                  "pas un mois du calendrier.";
-        QTest::newRow("chosen in the list") << ListDown << "TextSEX" << QString()
-                                            << "Femme, née en mai 1985 à Versailles (Yvelines).";
+        QTest::newRow("typed")
+            << Typed << "TextMOI"
+            << "13"
+            << "À vérifier"
+            << "Le mois 13 n'est pas un mois du calendrier.\nHomme, né en 1985 à "
+               "Versailles (Yvelines).";
+        QTest::newRow("chosen in the list")
+            << ListDown << "TextSEX" << QString() << "Rien à signaler"
+            << "Femme, née en mai 1985 à Versailles (Yvelines).";
         QTest::newRow("pasted") << CtrlV << "TextRANG"
                                 << "2 60 03 75 044 001"
+                                << "Rien à signaler"
                                 << "Femme, née en mars 1960 à Levallois-Perret (Seine, aujourd'hui "
                                    "Hauts-de-Seine).";
         QTest::newRow("dropped") << Drop << "TextCOM"
                                  << "1 90 01 2A 004 001"
+                                 << "Rien à signaler"
                                  << "Homme, né en janvier 1990 à Ajaccio (Corse-du-Sud).";
+        QTest::newRow("pasted, impossible")
+            << CtrlV << "TextAN"
+            << "1 90 01 75 044 001"
+            << "Numéro impossible"
+            << "Aucune commune 044 à Paris en janvier 1990\u00A0: Levallois-Perret jusqu'en "
+               "1967.\nHomme, né en janvier 1990 à Paris.";
     }
 
     void the_reading_follows_every_change_and_the_key_waits() {
         QFETCH(Way, way);
         QFETCH(QString, field);
         QFETCH(QString, text);
+        QFETCH(QString, verdict);
         QFETCH(QString, reading);
         const QStringList number{"1", "85", "05", "78", "646", "084"};
         const QStringList names{"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"};
@@ -503,22 +518,135 @@ private slots:
         auto* shown = control<QLabel>("NumberReadingText");
         QCOMPARE(shown->text(), reading);
         QCOMPARE(QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name), reading);
+        auto* verdict_shown = control<QLabel>("NumberReadingVerdict");
+        QCOMPARE(verdict_shown->text(), verdict);
+        QCOMPARE(QAccessible::queryAccessibleInterface(verdict_shown)->text(QAccessible::Name),
+                 verdict);
         QCOMPARE(key(), QStringLiteral("00"));
     }
 
-    // The key display's menu copies the key it shows, and the number in the fields with its own
-    // key, even before "Calculer".
-    void the_key_and_the_whole_number_are_copied() {
-        const QList<QAction*> menu = control<QLabel>("LblCLE")->actions();
+    // Whatever the key display shows, what it copies is the key of the fields as they are now,
+    // on two digits, or the whole number with it; nothing, the menu's items greyed, when the
+    // fields hold no number. The display itself keeps the key of the last "Calculer".
+    void copies_the_key_of_the_fields_as_they_are_now_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("calculer_first");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("copied"); // empty: nothing copied
+        const QStringList start_up{"1", "00", "01", "01", "000", "000"};
+        const QStringList other{"1", "85", "05", "78", "006", "084"};
+        const QStringList corsica{"2", " 93", "07", "2a", "115", "042"};
+        const QStringList no_number{"x", "85", "05", "78", "646", "084"};
+        for (const char* how : {"menu key", "double click", "Ctrl+C"}) {
+            QTest::addRow("%s, at start-up", how) << how << false << start_up << "36";
+            QTest::addRow("%s, another number than calculated", how)
+                << how << true << other << "91";
+            QTest::addRow("%s, a key below 10", how)
+                << how << false << QStringList{"1", "00", "01", "01", "000", "029"} << "07";
+            QTest::addRow("%s, no number", how) << how << true << no_number << "";
+        }
+        QTest::newRow("menu number, another number than calculated")
+            << "menu number" << true << other << "1 85 05 78 006 084 91";
+        QTest::newRow("menu number, Corsica as typed")
+            << "menu number" << false << corsica << "2 93 07 2A 115 042 83";
+        QTest::newRow("menu number, no number") << "menu number" << true << no_number << "";
+    }
+
+    void copies_the_key_of_the_fields_as_they_are_now() {
+        QFETCH(QString, how);
+        QFETCH(bool, calculer_first);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, copied);
+        if (calculer_first) {
+            click("Command2");
+        }
+        const QStringList names{"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"};
+        for (int i = 0; i < names.size(); ++i) {
+            control<QComboBox>(qPrintable(names[i]))->setEditText(fields[i]);
+        }
+        const QString shown = key();
+        auto* display = control<QLabel>("LblCLE");
+        const QList<QAction*> menu = display->actions();
         QCOMPARE(menu.size(), 2);
+        QCOMPARE(menu[0]->text(), QStringLiteral("Copier la clé"));
+        QCOMPARE(menu[1]->text(), QStringLiteral("Copier le numéro et sa clé"));
+        for (const QAction* item : menu) {
+            QCOMPARE(item->isEnabled(), !copied.isEmpty());
+        }
+        const QString before = QStringLiteral("avant");
+        QGuiApplication::clipboard()->setText(before);
+        if (how == QLatin1String("menu key")) {
+            menu[0]->trigger();
+        } else if (how == QLatin1String("menu number")) {
+            menu[1]->trigger();
+        } else if (how == QLatin1String("double click")) {
+            QTest::mouseDClick(display, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(display, Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), display);
+            QTest::keyClick(display, Qt::Key_C, Qt::ControlModifier);
+        }
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied.isEmpty() ? before : copied);
+        QCOMPARE(key(), shown);
+    }
+
+    // While the fields differ from those of the last "Calculer", the reading says that the key
+    // shown is that of the earlier number; the display keeps it.
+    void the_reading_says_when_the_key_shown_is_another_numbers() {
+        const QString stale = QStringLiteral(
+            "La clé affichée est celle du numéro précédent\u00A0: cliquez sur Calculer.");
+        auto* reading = control<QLabel>("NumberReadingText");
+        auto* year = control<QComboBox>("TextAN");
+        QVERIFY(!reading->text().contains(stale)); // "00" is no number's key
         click("Command2");
-        menu[0]->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("36"));
-        control<QComboBox>("TextDEP")->setEditText(QStringLiteral("2A"));
-        control<QComboBox>("TextAN")->setEditText(QStringLiteral(" 85"));
-        menu[1]->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1 85 01 2A 000 000 41"));
+        QVERIFY(!reading->text().contains(stale));
+        year->setEditText(QStringLiteral("85"));
+        QVERIFY(reading->text().startsWith(stale + QLatin1Char('\n')));
         QCOMPARE(key(), QStringLiteral("36"));
+        year->setEditText(QStringLiteral("00"));
+        QVERIFY(!reading->text().contains(stale));
+        year->setEditText(QStringLiteral("85"));
+        click("Command2");
+        QVERIFY(!reading->text().contains(stale));
+        QCOMPARE(key(), QStringLiteral("42")); // 1850101000000
+    }
+
+    // The key display's right click opens its menu, the fields' own menu pastes once with
+    // "Coller"; both menus are freed once closed.
+    void menus_open_do_their_work_once_and_are_freed() {
+        const auto open_menus = [] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            int count = 0;
+            for (const QWidget* widget : QApplication::topLevelWidgets()) {
+                count += qobject_cast<const QMenu*>(widget) != nullptr ? 1 : 0;
+            }
+            return count;
+        };
+        const int menus_before = open_menus();
+        auto* display = control<QLabel>("LblCLE");
+        QContextMenuEvent right_click(QContextMenuEvent::Mouse, display->rect().center(),
+                                      display->mapToGlobal(display->rect().center()));
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QStringList texts;
+            if (menu != nullptr) {
+                for (const QAction* action : menu->actions()) {
+                    texts << action->text();
+                }
+                menu->close();
+            }
+            QCOMPARE(texts, (QStringList{"Copier la clé", "Copier le numéro et sa clé"}));
+        });
+        QApplication::sendEvent(display, &right_click);
+        QCOMPARE(open_menus(), menus_before);
+
+        auto* commune = control<QComboBox>("TextCOM");
+        commune->setEditText(QString());
+        commune->setFocus(Qt::TabFocusReason);
+        QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+        QVERIFY(testing::choose_coller_in_the_menu_of(*commune->lineEdit()));
+        QCOMPARE(commune->currentText(), QStringLiteral("abc"));
+        QCOMPARE(open_menus(), menus_before);
     }
 
     // Return or Enter, the keypad's too, presses a focused button once however long it is held.

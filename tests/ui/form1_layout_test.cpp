@@ -1,6 +1,7 @@
 // The window as it is built: each control's kind, place, text and look.
 
-#include "logic/number_reading.h"
+#include "logic/reading/number_reading.h"
+#include "logic/reading/reading_in_french.h"
 #include "ui/application.h"
 #include "ui/form1.h"
 #include "window_test_support.h"
@@ -19,6 +20,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <utility>
 
@@ -101,13 +103,28 @@ private slots:
             }
         }
         names.sort();
-        QCOMPARE(
-            names,
-            (QStringList{"Command1", "Command2", "Command3", "Frame1",        "Frame2",
-                         "Label1",   "Label2",   "Label3",   "Label4",        "Label5",
-                         "Label6",   "Label7",   "LblCLE",   "NumberReading", "NumberReadingText",
-                         "TextAN",   "TextCOM",  "TextDEP",  "TextMOI",       "TextRANG",
-                         "TextSEX"}));
+        QCOMPARE(names, (QStringList{"Command1",
+                                     "Command2",
+                                     "Command3",
+                                     "Frame1",
+                                     "Frame2",
+                                     "Label1",
+                                     "Label2",
+                                     "Label3",
+                                     "Label4",
+                                     "Label5",
+                                     "Label6",
+                                     "Label7",
+                                     "LblCLE",
+                                     "NumberReading",
+                                     "NumberReadingText",
+                                     "NumberReadingVerdict",
+                                     "TextAN",
+                                     "TextCOM",
+                                     "TextDEP",
+                                     "TextMOI",
+                                     "TextRANG",
+                                     "TextSEX"}));
     }
 
     void controls_data() {
@@ -213,6 +230,60 @@ private slots:
         }
     }
 
+    // The verdict stands out in words, beside an icon and in its own colour, which keeps a
+    // contrast of at least 4.5 to 1 (WCAG's AA level for text) with the background it is drawn
+    // on, on a light and on a dark desktop theme alike.
+    void the_verdict_stands_out_on_light_and_dark_themes_data() {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("verdict");
+        const QStringList fine{"1", "85", "05", "78", "646", "084"};
+        const QStringList to_check{"1", "85", "05", "78", "999", "084"};
+        const QStringList impossible{"1", "85", "05", "20", "004", "084"};
+        for (const bool dark : {false, true}) {
+            const char* theme = dark ? "dark, " : "light, ";
+            QTest::addRow("%snothing to say", theme) << dark << fine << "Rien à signaler";
+            QTest::addRow("%sto check", theme) << dark << to_check << "À vérifier";
+            QTest::addRow("%simpossible", theme) << dark << impossible << "Numéro impossible";
+        }
+    }
+
+    void the_verdict_stands_out_on_light_and_dark_themes() {
+        QFETCH(bool, dark);
+        QFETCH(QStringList, fields);
+        QFETCH(QString, verdict);
+        const QPalette desktop = QApplication::palette();
+        if (dark) {
+            QApplication::setPalette(QPalette(QColor(53, 53, 53)));
+        }
+        Form1 themed;
+        QApplication::setPalette(desktop);
+        const QStringList names{"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"};
+        for (int i = 0; i < names.size(); ++i) {
+            testing::control<QComboBox>(themed, qPrintable(names[i]))->setEditText(fields[i]);
+        }
+        auto* shown = testing::control<QLabel>(themed, "NumberReadingVerdict");
+        QCOMPARE(shown->text(), verdict);
+        const auto luminance = [](const QColor& colour) {
+            const auto linear = [](qreal c) {
+                return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+                   0.0722 * linear(colour.blueF());
+        };
+        const qreal text = luminance(shown->palette().color(QPalette::WindowText));
+        const qreal background = luminance(testing::control<QGroupBox>(themed, "NumberReading")
+                                               ->palette()
+                                               .color(QPalette::Window));
+        const qreal contrast =
+            (std::max(text, background) + 0.05) / (std::min(text, background) + 0.05);
+        QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
+        QCOMPARE(QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name), verdict);
+        const QList<QLabel*> labels = shown->parentWidget()->findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(),
+                            [](const QLabel* label) { return !label->pixmap().isNull(); }));
+    }
+
     void labels_are_right_aligned_and_wrap() {
         for (const char* name :
              {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7"}) {
@@ -256,18 +327,29 @@ private slots:
         QCOMPARE(box->geometry(), QRect(4095 / 15, 120 / 15, 3135 / 15, 4695 / 15));
         QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
                  QStringLiteral("Ce que dit le numéro"));
+        for (const char* name : {"NumberReadingVerdict", "NumberReadingText"}) {
+            auto* label = control<QLabel>(name);
+            QCOMPARE(label->parentWidget(), box);
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+            QVERIFY(label->wordWrap());
+            QVERIFY(!(label->focusPolicy() & Qt::TabFocus));
+        }
+        QVERIFY(control<QLabel>("NumberReadingVerdict")->font().bold());
         auto* reading = control<QLabel>("NumberReadingText");
-        QCOMPARE(reading->parentWidget(), box);
-        QCOMPARE(reading->textFormat(), Qt::PlainText);
-        QVERIFY(reading->wordWrap());
-        QVERIFY(!(reading->focusPolicy() & Qt::TabFocus));
+        // The longest readings: two centuries each with a renamed place, a warning on each
+        // part, a country renamed since; each after the line on a key of another number.
         for (const KeyInputs& parts :
-             {KeyInputs{"5", "61", "13", "16", "338", "x"},
-              KeyInputs{"7", "65", "20", "95", "004", ""},
-              KeyInputs{"9", "60", "99", "14", "584", "0"},
-              KeyInputs{"1", "05", "10", "97", "352", "1"},
-              KeyInputs{"3", "65", "13", "04", "070", "-"}, KeyInputs{"", "", "", "", "", ""}}) {
-            const QString text = QString::fromStdString(read_number(parts, 2026));
+             {KeyInputs{"5", "24", "05", "24", "291", "x"},
+              KeyInputs{"3", "70", "13", "04", "070", "-"},
+              KeyInputs{"7", "62", "30", "99", "352", ""},
+              KeyInputs{"9", "75", "99", "99", "116", "0"},
+              KeyInputs{"1", "62", "12", "91", "123", "1"},
+              KeyInputs{"2", "x", "45", "984", "2A0", "-"}, KeyInputs{"", "", "", "", "", ""}}) {
+            const QString text =
+                QStringLiteral("La clé affichée est celle du numéro précédent\u00A0: cliquez sur "
+                               "Calculer.\n\n") +
+                QString::fromStdString(
+                    in_french(read_number(parts, std::chrono::year{2026} / std::chrono::May)));
             QVERIFY2(reading->fontMetrics()
                              .boundingRect(reading->contentsRect(), Qt::TextWordWrap, text)
                              .height() <= reading->contentsRect().height(),

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "logic/reading/number_reading.h"
+
+#include <string>
+#include <vector>
+
+namespace vardelis {
+
+// The place of birth that a department ("78", "2A", "99", "97") and a commune part give, named
+// as at the birth, with what the lists find to tell about it.
+struct PlaceReading {
+    Place place;
+    std::vector<Finding> findings;
+};
+
+// The department and the commune part as the number gives them, without blanks, the
+// department's letters in capitals; the department has two characters.
+[[nodiscard]] PlaceReading read_place(const std::string& department, const std::string& commune,
+                                      const BirthDate& birth);
+
+} // namespace vardelis

@@ -1,0 +1,104 @@
+#include "ui/number_reading_box.h"
+
+#include "logic/reading/reading_in_french.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace vardelis {
+namespace {
+
+constexpr int verdict_icon_size = 16;
+
+// The verdict's colour: dark on a light theme, light on a dark one, so that it always stands
+// out from the background it is drawn on.
+QColor verdict_colour(Weight weight, const QPalette& palette) {
+    const bool dark_theme = palette.color(QPalette::Window).lightness() < 128;
+    switch (weight) {
+    case Weight::nothing:
+        return dark_theme ? QColor(0x81, 0xc7, 0x84) : QColor(0x1b, 0x5e, 0x20);
+    case Weight::to_check:
+        return dark_theme ? QColor(0xff, 0xcc, 0x80) : QColor(0x85, 0x4d, 0x00);
+    case Weight::impossible:
+        return dark_theme ? QColor(0xff, 0x9e, 0x9e) : QColor(0xb0, 0x00, 0x20);
+    }
+    return palette.color(QPalette::WindowText);
+}
+
+QStyle::StandardPixmap verdict_icon(Weight weight) {
+    switch (weight) {
+    case Weight::nothing:
+        return QStyle::SP_DialogApplyButton;
+    case Weight::to_check:
+        return QStyle::SP_MessageBoxWarning;
+    case Weight::impossible:
+        return QStyle::SP_MessageBoxCritical;
+    }
+    return QStyle::SP_MessageBoxInformation;
+}
+
+} // namespace
+
+NumberReadingBox::NumberReadingBox(QWidget* parent)
+    : QGroupBox(QStringLiteral("Ce que dit le numéro"), parent)
+    , verdict_icon_(new QLabel(this))
+    , verdict_(new QLabel(this))
+    , text_(new QLabel(this)) {
+    setObjectName(QStringLiteral("NumberReading"));
+    verdict_->setObjectName(QStringLiteral("NumberReadingVerdict"));
+    text_->setObjectName(QStringLiteral("NumberReadingText"));
+    // The icon says nothing the verdict's words do not: screen readers skip it.
+    verdict_icon_->setAccessibleName(QString());
+    QFont bold = verdict_->font();
+    bold.setBold(true);
+    verdict_->setFont(bold);
+    // The fields may hold any text: the reading is never taken for markup.
+    for (QLabel* label : {verdict_, text_}) {
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    // It can be selected and copied with the mouse, and stays out of the Tab order.
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* verdict_line = new QHBoxLayout;
+    verdict_line->addWidget(verdict_icon_);
+    verdict_line->addWidget(verdict_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(verdict_line);
+    layout->addWidget(text_, 1);
+}
+
+void NumberReadingBox::show_reading(const NumberReading& reading,
+                                    bool key_shown_is_another_numbers) {
+    weight_ = reading.weight();
+    verdict_->setText(QString::fromStdString(verdict_in_french(weight_)));
+    QString text = QString::fromStdString(in_french(reading));
+    if (key_shown_is_another_numbers) {
+        text.prepend(QStringLiteral("La clé affichée est celle du numéro précédent\u00A0: cliquez "
+                                    "sur Calculer.\n\n"));
+    }
+    text_->setText(text);
+    paint_verdict();
+}
+
+void NumberReadingBox::paint_verdict() {
+    QPalette palette = verdict_->palette();
+    palette.setColor(QPalette::WindowText, verdict_colour(weight_, this->palette()));
+    verdict_->setPalette(palette);
+    const QIcon icon = style()->standardIcon(verdict_icon(weight_), nullptr, this);
+    verdict_icon_->setPixmap(
+        icon.pixmap(QSize(verdict_icon_size, verdict_icon_size), devicePixelRatioF()));
+}
+
+// A theme changed while the window is open: the verdict takes its colours.
+void NumberReadingBox::changeEvent(QEvent* event) {
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
+        paint_verdict();
+    }
+}
+
+} // namespace vardelis
