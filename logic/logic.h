@@ -48,6 +48,10 @@ struct WholeNumber {
 // department as written.
 [[nodiscard]] std::optional<WholeNumber> split_whole_number(std::string_view text);
 
+// The whole number that its characters make, the separators between them taken away: 13, or 15
+// with the key; nothing otherwise.
+[[nodiscard]] std::optional<WholeNumber> whole_number_of(std::string_view characters);
+
 // The number as people write it, its parts and key apart: "1 85 05 78 006 084 72", a key below
 // 10 with two digits ("07"). Blanks typed into a part are dropped, as the key drops them.
 [[nodiscard]] std::string written_whole(const WholeNumber& number);
@@ -56,6 +60,10 @@ struct WholeNumber {
 // without the blanks the key skips is digits of its width (1, 2, 2, 2, 3, 3), the department
 // "2A" or "2B" too (written in capitals); nothing otherwise. What the window copies as the key.
 [[nodiscard]] std::optional<WholeNumber> number_with_its_key(const KeyInputs& parts);
+
+// The own key, on two digits ("07"), of a number whose parts are whole already, as
+// number_with_its_key and whole_number_of give them.
+[[nodiscard]] std::string key_of_whole_number(const KeyInputs& parts);
 
 // The number's own key ("1" to "97") when it was pasted with another key, which tells of a
 // mistyped digit; nothing when it came without a key or with its own. Keys are compared as

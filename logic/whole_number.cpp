@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <iterator>
 #include <string>
 #include <utility>
@@ -79,14 +80,15 @@ bool is_number(std::string_view characters) {
 } // namespace
 
 std::optional<WholeNumber> split_whole_number(std::string_view text) {
+    return whole_number_of(characters_of(without_edges(text)));
+}
+
+std::optional<WholeNumber> whole_number_of(std::string_view number) {
     constexpr std::size_t without_key = 13;
     constexpr std::size_t with_key = 15;
-    const std::string characters = characters_of(without_edges(text));
-    if ((characters.size() != without_key && characters.size() != with_key) ||
-        !is_number(characters)) {
+    if ((number.size() != without_key && number.size() != with_key) || !is_number(number)) {
         return std::nullopt;
     }
-    const std::string_view number = characters;
     return WholeNumber{KeyInputs{std::string(number.substr(0, 1)), std::string(number.substr(1, 2)),
                                  std::string(number.substr(3, 2)), std::string(number.substr(5, 2)),
                                  std::string(number.substr(7, 3)),
@@ -133,8 +135,28 @@ std::optional<WholeNumber> number_with_its_key(const KeyInputs& parts) {
                    [](char c) { return c == 'a'   ? 'A'
                                        : c == 'b' ? 'B'
                                                   : c; });
-    std::string key = compute_key(number, ".");
-    return WholeNumber{number, key.size() == 1 ? "0" + key : key};
+    return WholeNumber{number, key_of_whole_number(number)};
+}
+
+std::string key_of_whole_number(const KeyInputs& parts) {
+    // Thirteen digits, Corsica's department counted as 19 or 18: an integer far below 2^53,
+    // whose key the calculation in doubles gives exactly as this remainder does.
+    const std::string_view department =
+        corsican_department_digits(parts.department).value_or(parts.department);
+    std::uint64_t digits = 0;
+    for (const std::string_view part :
+         {std::string_view(parts.sex), std::string_view(parts.year), std::string_view(parts.month),
+          department, std::string_view(parts.commune), std::string_view(parts.rank)}) {
+        for (const char digit : part) {
+            digits = digits * 10 + static_cast<std::uint64_t>(digit - '0');
+        }
+    }
+    const auto key = static_cast<int>(97 - digits % 97);
+    std::string written = std::to_string(key);
+    if (key < 10) {
+        written.insert(written.begin(), '0');
+    }
+    return written;
 }
 
 std::optional<std::string> own_key_if_another_was_pasted(const WholeNumber& number) {

@@ -21,6 +21,23 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// A department code as a number below 1000: "01" is 1, "2A" 100, "2B" 101, "971" 971 (three
+// digits only overseas, 97x and 98x); nothing for any other text.
+std::optional<std::size_t> department_number(std::string_view code) {
+    if (code == "2A" || code == "2B") {
+        return code[1] == 'A' ? 100 : 101;
+    }
+    const bool overseas = code.size() == 3 && (code.starts_with("97") || code.starts_with("98"));
+    if ((code.size() != 2 && !overseas) || !std::all_of(code.begin(), code.end(), is_digit)) {
+        return std::nullopt;
+    }
+    std::size_t number = 0;
+    for (const char digit : code) {
+        number = number * 10 + static_cast<std::size_t>(digit - '0');
+    }
+    return number;
+}
+
 // The rows of a table sorted by a key whose key is the one wanted.
 template <typename Row, typename Key>
 std::span<const Row> rows_of(std::span<const Row> rows, Key wanted, Key Row::*key) {
@@ -109,67 +126,98 @@ std::uint32_t CommuneReader::varint() {
     return 0;
 }
 
-// A name shares its first bytes with the name before it in the block.
-std::string CommuneReader::name() {
+// A name shares its first bytes with the name before it in the block. It stays where it was
+// read until the next name is.
+std::string_view CommuneReader::name() {
     const std::size_t shared = byte();
     const std::size_t added = varint();
-    if (corrupt_ || shared > previous_name_.size() || added > stream_.size() - offset_) {
+    if (corrupt_ || shared > previous_length_ || added > stream_.size() - offset_ ||
+        shared + added > previous_name_.size()) {
         corrupt_ = true;
         return {};
     }
-    const auto* const first = stream_.data() + offset_;
-    std::string text = previous_name_.substr(0, shared);
-    text.append(first, first + added);
+    std::copy_n(stream_.data() + offset_, added, previous_name_.begin() + shared);
     offset_ += added;
-    previous_name_ = text;
-    return text;
+    previous_length_ = shared + added;
+    return {previous_name_.data(), previous_length_};
 }
 
-std::optional<Commune> CommuneReader::next() {
-    if (at_end()) {
-        return std::nullopt;
-    }
+bool CommuneReader::start_code() {
     // Each block starts afresh: its first key is given, and its first name shares nothing.
     if (next_block_ < blocks_.size() && offset_ == blocks_[next_block_].offset) {
         key_ = blocks_[next_block_].first_key;
-        previous_name_.clear();
+        previous_length_ = 0;
         ++next_block_;
     }
-    Commune commune;
     const std::uint32_t step = varint();
     corrupt_ = corrupt_ || step > UINT32_MAX - key_;
     key_ += step;
-    commune.key = key_;
+    return !corrupt_;
+}
+
+// The rest of a code, after its key: its periods, names and what it is today, kept in the
+// commune given, or passed over without one.
+void CommuneReader::read_rest(Commune* commune) {
     const std::uint8_t flags = byte();
     corrupt_ = corrupt_ || (flags & ~known_flags) != 0 ||
                ((flags & today_itself) != 0 && (flags & today_elsewhere) != 0);
     std::int32_t first_day = 0;
     for (int period = 0; period < (flags & period_count_bits) && !corrupt_; ++period) {
         const std::uint32_t days = varint();
-        corrupt_ = corrupt_ || days > static_cast<std::uint32_t>(no_end - first_day);
+        if (corrupt_ || days > static_cast<std::uint32_t>(no_end - first_day)) {
+            corrupt_ = true;
+            break;
+        }
         first_day += static_cast<std::int32_t>(days);
         // A first period from the start of the lists has no known start.
         const std::int32_t start = period == 0 && first_day == 0 ? no_start : first_day;
+        std::string_view named;
         if (offset_ < stream_.size() && stream_[offset_] == no_commune) {
             ++offset_;
-            commune.periods.push_back({start, {}});
         } else {
-            commune.periods.push_back({start, name()});
+            named = name();
+        }
+        if (commune != nullptr) {
+            commune->periods.push_back({start, std::string(named)});
         }
     }
-    if ((flags & today_itself) != 0) {
-        commune.today = Commune::Today::itself;
-    } else if ((flags & today_elsewhere) != 0) {
-        commune.today = Commune::Today::elsewhere;
-        commune.today_key = varint();
+    std::uint32_t today_key = 0;
+    if ((flags & today_elsewhere) != 0) {
+        today_key = varint();
     }
-    if ((flags & today_renamed) != 0) {
-        commune.renamed_today = name();
+    const std::string_view renamed = (flags & today_renamed) != 0 ? name() : std::string_view();
+    if (commune != nullptr) {
+        commune->key = key_;
+        commune->today = (flags & today_itself) != 0      ? Commune::Today::itself
+                         : (flags & today_elsewhere) != 0 ? Commune::Today::elsewhere
+                                                          : Commune::Today::unknown;
+        commune->today_key = today_key;
+        commune->renamed_today = renamed;
     }
-    if (corrupt_) {
+}
+
+std::optional<Commune> CommuneReader::next() {
+    if (at_end() || !start_code()) {
         return std::nullopt;
     }
-    return commune;
+    Commune commune;
+    read_rest(&commune);
+    return corrupt_ ? std::nullopt : std::optional(std::move(commune));
+}
+
+std::optional<Commune> CommuneReader::find(std::uint32_t key) {
+    while (!at_end() && start_code()) {
+        if (key_ > key) {
+            return std::nullopt;
+        }
+        if (key_ == key) {
+            Commune commune;
+            read_rest(&commune);
+            return corrupt_ ? std::nullopt : std::optional(std::move(commune));
+        }
+        read_rest(nullptr);
+    }
+    return std::nullopt;
 }
 
 std::optional<Commune> find_commune(std::uint32_t key) {
@@ -179,13 +227,7 @@ std::optional<Commune> find_commune(std::uint32_t key) {
     if (after == commune_blocks.begin()) {
         return std::nullopt;
     }
-    CommuneReader reader(static_cast<std::size_t>(after - commune_blocks.begin() - 1));
-    while (std::optional<Commune> commune = reader.next()) {
-        if (commune->key >= key) {
-            return commune->key == key ? commune : std::nullopt;
-        }
-    }
-    return std::nullopt;
+    return CommuneReader(static_cast<std::size_t>(after - commune_blocks.begin() - 1)).find(key);
 }
 
 std::optional<TodaysCommune> todays_commune(const Commune& commune) {
@@ -207,7 +249,23 @@ std::optional<TodaysCommune> todays_commune(const Commune& commune) {
 }
 
 std::span<const DepartmentPeriod> department_history(std::string_view code) {
-    return rows_of(department_periods, code, &DepartmentPeriod::code);
+    // Each code's periods, found once in the table sorted by code, then by the code as a number
+    // ("01" is 1, "2A" 100, "2B" 101, "971" 971): the reading asks for them often.
+    static const std::array<std::span<const DepartmentPeriod>, 1000> by_number = [] {
+        std::array<std::span<const DepartmentPeriod>, 1000> spans{};
+        for (auto first = department_periods.begin(); first != department_periods.end();) {
+            const auto last =
+                std::find_if(first, department_periods.end(),
+                             [first](const auto& period) { return period.code != first->code; });
+            if (const std::optional<std::size_t> number = department_number(first->code)) {
+                spans.at(*number) = {first, last};
+            }
+            first = last;
+        }
+        return spans;
+    }();
+    const std::optional<std::size_t> number = department_number(code);
+    return number ? by_number.at(*number) : std::span<const DepartmentPeriod>();
 }
 
 std::span<const CountryPeriod> country_history(int number) {

@@ -2,6 +2,7 @@
 
 #include "logic/places/place_table.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -58,18 +59,27 @@ public:
     [[nodiscard]] bool corrupt() const { return corrupt_; }
     // The next code, or nothing at the end or where the stream is corrupt.
     std::optional<Commune> next();
+    // The code of that key, read from here on, passing over the codes before it without building
+    // them; nothing when the stream has no such code.
+    std::optional<Commune> find(std::uint32_t key);
+
+    // No name is longer: a longer one in a stream makes it corrupt.
+    static constexpr std::size_t longest_name = 255;
 
 private:
     std::uint8_t byte();
     std::uint32_t varint();
-    std::string name();
+    std::string_view name();
+    bool start_code();
+    void read_rest(Commune* commune);
 
     std::span<const std::uint8_t> stream_;
     std::span<const Block> blocks_;
     std::size_t offset_;
     std::size_t next_block_;
     std::uint32_t key_ = 0;
-    std::string previous_name_;
+    std::array<char, longest_name> previous_name_{};
+    std::size_t previous_length_ = 0;
     bool corrupt_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What the six parts of a number say, found from the public lists of places and the public
@@ -26,13 +27,16 @@ struct DaySpan {
 };
 
 // A name as it was at the birth, and the name it took if it changed during the birth's days.
-struct NameAtBirth {
-    std::string name;
-    std::string renamed;
+template <typename Text> struct Named {
+    Text name;
+    Text renamed;
     std::int32_t renamed_on = 0;
 
-    bool operator==(const NameAtBirth&) const = default;
+    bool operator==(const Named&) const = default;
 };
+using NameAtBirth = Named<std::string>;
+// A name of the tables built into the program, which last as long as it does.
+using TableNameAtBirth = Named<std::string_view>;
 
 // A name over some days, to say what a code stood for at other dates than the birth.
 struct NamedSpan {
@@ -79,16 +83,16 @@ struct Place {
     // The commune, municipal arrondissement or country, named as at the birth.
     NameAtBirth name;
     // The department of the commune, or the department itself, named as at the birth.
-    NameAtBirth department;
+    TableNameAtBirth department;
     // "dans les Yvelines", for the department as at the birth.
-    std::string department_in;
+    std::string_view department_in;
     places::PlaceKind department_kind = places::PlaceKind::department;
     places::CountryStatus country_status = places::CountryStatus::abroad;
     // The day that status ended, where it did during the birth's days.
     std::int32_t status_ended_on = places::no_end;
     // What the place and its department are called today, where that is not what they were.
     std::string name_today;
-    std::string department_today;
+    std::string_view department_today;
     // The commune's own code, when the number gives an extension code of it.
     std::string extension_of;
 

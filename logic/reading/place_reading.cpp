@@ -18,25 +18,47 @@ bool overlaps(DaySpan span, const BirthDate& birth) {
 }
 
 // The commune code that a department ("78", "974") and a commune part ("646", "411") make.
-std::string code_of(const std::string& department, const std::string& commune_part) {
-    return department.size() == 3 ? department + commune_part.substr(1) : department + commune_part;
+std::string code_of(std::string_view department, std::string_view commune_part) {
+    std::string code(department);
+    code += department.size() == 3 ? commune_part.substr(1) : commune_part;
+    return code;
 }
 
-std::uint32_t key_of(const std::string& department, const std::string& commune_part) {
+std::uint32_t key_of(std::string_view department, std::string_view commune_part) {
     return places::commune_key(code_of(department, commune_part)).value_or(0);
+}
+
+// A name over some days, as the tables hold it.
+struct Span {
+    std::string_view name;
+    DaySpan days;
+    places::PlaceKind kind = places::PlaceKind::department;
+};
+
+Span span_of(const DepartmentPeriod& period) {
+    return {period.name, {period.first_day, period.end_day}, period.kind};
+}
+
+Span span_of(const CountryPeriod& period) {
+    return {period.name, {period.first_day, period.end_day}};
+}
+
+const Span& span_of(const Span& span) {
+    return span;
 }
 
 // The first and the last of the named spans that the birth falls in: the name at the birth, and
 // the one it took during the birth's days, if it changed then. Without a year, the last name.
-std::optional<NameAtBirth> name_during(const std::vector<NamedSpan>& spans,
-                                       const BirthDate& birth) {
-    std::optional<NameAtBirth> found;
-    for (const NamedSpan& span : spans) {
+template <typename Spans>
+std::optional<TableNameAtBirth> name_during(const Spans& spans, const BirthDate& birth) {
+    std::optional<TableNameAtBirth> found;
+    for (const auto& item : spans) {
+        const Span& span = span_of(item);
         if (!overlaps(span.days, birth) || span.name.empty()) {
             continue;
         }
         if (!found || !birth.year) {
-            found = NameAtBirth{span.name, {}, 0};
+            found = TableNameAtBirth{span.name, {}, 0};
         } else if (span.name != found->name) {
             found->renamed = span.name;
             found->renamed_on = span.days.first_day;
@@ -45,28 +67,30 @@ std::optional<NameAtBirth> name_during(const std::vector<NamedSpan>& spans,
     return found;
 }
 
-std::vector<NamedSpan> named_spans(std::span<const DepartmentPeriod> history) {
-    std::vector<NamedSpan> spans(history.size());
-    std::transform(history.begin(), history.end(), spans.begin(), [](const auto& period) {
-        return NamedSpan{std::string(period.name), {period.first_day, period.end_day}, period.kind};
-    });
-    return spans;
-}
-
-std::vector<NamedSpan> named_spans(std::span<const CountryPeriod> history) {
-    std::vector<NamedSpan> spans(history.size());
-    std::transform(history.begin(), history.end(), spans.begin(), [](const auto& period) {
-        return NamedSpan{std::string(period.name), {period.first_day, period.end_day}};
-    });
-    return spans;
-}
-
 // A commune's names over time; a span without a name is a gap, when the code named nothing.
-std::vector<NamedSpan> named_spans(const Commune& commune) {
-    std::vector<NamedSpan> spans;
+std::vector<Span> spans_of(const Commune& commune) {
+    std::vector<Span> spans;
+    spans.reserve(commune.periods.size());
     for (std::size_t i = 0; i < commune.periods.size(); ++i) {
         spans.push_back(
             {commune.periods[i].name, {commune.periods[i].first_day, commune.end_of(i)}});
+    }
+    return spans;
+}
+
+// A name kept beyond the commune it was read from.
+NameAtBirth owned(const TableNameAtBirth& name) {
+    return {std::string(name.name), std::string(name.renamed), name.renamed_on};
+}
+
+NamedSpan owned(const Span& span) {
+    return {std::string(span.name), span.days, span.kind};
+}
+
+std::vector<NamedSpan> owned_spans(std::span<const DepartmentPeriod> history) {
+    std::vector<NamedSpan> spans;
+    for (const DepartmentPeriod& period : history) {
+        spans.push_back(owned(span_of(period)));
     }
     return spans;
 }
@@ -84,7 +108,7 @@ const DepartmentPeriod* department_during(std::span<const DepartmentPeriod> hist
 // as last named without a year.
 void name_department(Place& place, std::span<const DepartmentPeriod> history,
                      const BirthDate& birth) {
-    place.department = name_during(named_spans(history), birth).value_or(NameAtBirth{});
+    place.department = name_during(history, birth).value_or(TableNameAtBirth{});
     const auto overlapping = [&birth](const DepartmentPeriod& period) {
         return overlaps({period.first_day, period.end_day}, birth);
     };
@@ -114,14 +138,14 @@ BirthDate within(const BirthDate& birth, DaySpan span) {
 
 // A commune named at the birth: its name and its department's of then, and today's where they
 // differ. After the dated history, only today's name is known.
-Place commune_place(const std::string& department, const Commune& commune, const BirthDate& birth) {
-    const std::vector<NamedSpan> spans = named_spans(commune);
+Place commune_place(std::string_view department, const Commune& commune, const BirthDate& birth) {
+    const std::vector<Span> spans = spans_of(commune);
     Place place;
     place.kind = Place::Kind::commune;
     place.code = places::commune_code(commune.key);
-    place.name = *name_during(spans, birth);
+    place.name = owned(*name_during(spans, birth));
     DaySpan named_days;
-    for (const NamedSpan& span : spans) {
+    for (const Span& span : spans) {
         if (span.name == (place.name.renamed.empty() ? place.name.name : place.name.renamed) &&
             overlaps(span.days, birth)) {
             named_days = span.days;
@@ -138,7 +162,7 @@ Place commune_place(const std::string& department, const Commune& commune, const
         birth.days.first_day >= places::dated_history_end && named_days.end_day == places::no_end;
     if (after_dated_history) {
         place.name = {today->name, {}, 0};
-        place.department = {std::string(department_today), {}, 0};
+        place.department = {department_today, {}, 0};
         return place;
     }
     const std::string& last_name =
@@ -146,7 +170,7 @@ Place commune_place(const std::string& department, const Commune& commune, const
     if (today->name != last_name) {
         place.name_today = today->name;
     }
-    const std::string& last_department =
+    const std::string_view last_department =
         place.department.renamed.empty() ? place.department.name : place.department.renamed;
     if (!department_today.empty() && department_today != last_department) {
         place.department_today = department_today;
@@ -157,49 +181,57 @@ Place commune_place(const std::string& department, const Commune& commune, const
 // What the code named at other dates than the birth: the last name before it, or else the first
 // after it.
 std::vector<NamedSpan> other_names(const Commune& commune, const BirthDate& birth) {
-    std::optional<NamedSpan> before;
-    std::optional<NamedSpan> after;
-    for (const NamedSpan& span : named_spans(commune)) {
+    std::optional<Span> before;
+    std::optional<Span> after;
+    for (const Span& span : spans_of(commune)) {
         if (span.name.empty()) {
             continue;
         }
         if (span.days.end_day <= birth.days.first_day) {
-            before = NamedSpan{span.name, span.days};
+            before = span;
         } else if (span.days.first_day >= birth.days.end_day && !after) {
-            after = NamedSpan{span.name, span.days};
+            after = span;
         }
     }
     if (before) {
-        return {*before};
+        return {owned(*before)};
     }
-    return after ? std::vector<NamedSpan>{*after} : std::vector<NamedSpan>{};
+    return after ? std::vector<NamedSpan>{owned(*after)} : std::vector<NamedSpan>{};
+}
+
+// Whether the commune had a name during the birth's days.
+bool named_during(const Commune& commune, const BirthDate& birth) {
+    for (std::size_t i = 0; i < commune.periods.size(); ++i) {
+        if (!commune.periods[i].name.empty() &&
+            overlaps({commune.periods[i].first_day, commune.end_of(i)}, birth)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<Commune> commune_named_during(std::uint32_t key, const BirthDate& birth) {
     std::optional<Commune> commune = places::find_commune(key);
-    const std::vector<NamedSpan> spans = commune ? named_spans(*commune) : std::vector<NamedSpan>{};
-    const bool named = std::any_of(spans.begin(), spans.end(), [&birth](const NamedSpan& span) {
-        return !span.name.empty() && overlaps(span.days, birth);
-    });
-    return named ? commune : std::nullopt;
+    return commune && named_during(*commune, birth) ? commune : std::nullopt;
 }
 
-PlaceReading read_commune(const std::string& department, const std::string& commune_part,
+PlaceReading read_commune(std::string_view department, std::string_view commune_part,
                           const DepartmentPeriod& period, const BirthDate& birth) {
     const std::string code = code_of(department, commune_part);
     const std::uint32_t key = key_of(department, commune_part);
-    if (const std::optional<Commune> named = commune_named_during(key, birth)) {
-        return {commune_place(department, *named, birth), {}};
+    const std::optional<Commune> commune = places::find_commune(key);
+    if (commune && named_during(*commune, birth)) {
+        return {commune_place(department, *commune, birth), {}};
     }
     // A commune's births beyond its 999th in a month take its extension code.
     if (const std::optional<std::uint32_t> extended = places::extended_commune(key)) {
-        if (const std::optional<Commune> commune = commune_named_during(*extended, birth)) {
-            Place place = commune_place(department, *commune, birth);
+        if (const std::optional<Commune> extended_one = commune_named_during(*extended, birth)) {
+            Place place = commune_place(department, *extended_one, birth);
             place.code = code;
             place.extension_of = places::commune_code(*extended);
             Finding note{.kind = Finding::Kind::extension_code,
                          .weight = Weight::nothing,
-                         .code = commune_part,
+                         .code = std::string(commune_part),
                          .about = place.extension_of,
                          .name = place.name.name};
             return {std::move(place), {std::move(note)}};
@@ -207,9 +239,8 @@ PlaceReading read_commune(const std::string& department, const std::string& comm
     }
     Place place;
     place.kind = Place::Kind::department;
-    place.code = department;
+    place.code = std::string(department);
     name_department(place, places::department_history(department), birth);
-    const std::optional<Commune> commune = places::find_commune(key);
     // The lists are sure of a code they know, for a birth they date: a code they never saw may
     // be an extension code they do not list.
     const bool sure = commune && birth.year && birth.days.first_day >= 0 &&
@@ -217,8 +248,8 @@ PlaceReading read_commune(const std::string& department, const std::string& comm
     Finding finding{.kind =
                         sure ? Finding::Kind::no_commune_then : Finding::Kind::commune_not_known,
                     .weight = sure ? Weight::impossible : Weight::to_check,
-                    .code = commune_part,
-                    .where = place.department_in,
+                    .code = std::string(commune_part),
+                    .where = std::string(place.department_in),
                     .birth = birth};
     if (commune) {
         finding.others = other_names(*commune, birth);
@@ -228,7 +259,7 @@ PlaceReading read_commune(const std::string& department, const std::string& comm
 
 // A department code that was none at the birth: what the commune code's place was then, if it
 // had another code, or what the department code stood for at other dates.
-PlaceReading read_missing_department(const std::string& department, const std::string& commune_part,
+PlaceReading read_missing_department(std::string_view department, std::string_view commune_part,
                                      std::span<const DepartmentPeriod> history,
                                      const BirthDate& birth) {
     if (is_digits(commune_part, 3)) {
@@ -242,25 +273,25 @@ PlaceReading read_missing_department(const std::string& department, const std::s
             return {{},
                     {{.kind = Finding::Kind::department_not_yet,
                       .weight = Weight::impossible,
-                      .code = department,
+                      .code = std::string(department),
                       .about = then.code,
                       .name = then.name.name,
-                      .where = then.department.name,
+                      .where = std::string(then.department.name),
                       .birth = birth}}};
         }
     }
     return {{},
             {{.kind = Finding::Kind::no_department_then,
               .weight = Weight::impossible,
-              .code = department,
+              .code = std::string(department),
               .birth = birth,
-              .others = named_spans(history)}}};
+              .others = owned_spans(history)}}};
 }
 
-PlaceReading read_country(const std::string& commune_part, const BirthDate& birth) {
+PlaceReading read_country(std::string_view commune_part, const BirthDate& birth) {
     Place place;
     place.kind = Place::Kind::abroad;
-    place.code = "99" + commune_part;
+    place.code = "99" + std::string(commune_part);
     if (!is_digits(commune_part, 3)) {
         return {std::move(place), {}};
     }
@@ -270,11 +301,11 @@ PlaceReading read_country(const std::string& commune_part, const BirthDate& birt
         return {std::move(place),
                 {{.kind = Finding::Kind::country_not_known,
                   .weight = Weight::to_check,
-                  .code = commune_part}}};
+                  .code = std::string(commune_part)}}};
     }
     const std::string today(history.back().name);
-    if (const std::optional<NameAtBirth> then = name_during(named_spans(history), birth)) {
-        place.name = *then;
+    if (const std::optional<TableNameAtBirth> then = name_during(history, birth)) {
+        place.name = owned(*then);
         // Its status at the birth, and the day it ended if that fell during the birth's days.
         bool first = true;
         for (const CountryPeriod& period : history) {
@@ -301,14 +332,14 @@ PlaceReading read_country(const std::string& commune_part, const BirthDate& birt
     if (number == 100) {
         findings.push_back({.kind = Finding::Kind::born_abroad_in_france,
                             .weight = Weight::impossible,
-                            .code = commune_part});
+                            .code = std::string(commune_part)});
     }
     return {std::move(place), std::move(findings)};
 }
 
 } // namespace
 
-PlaceReading read_place(const std::string& department, const std::string& commune,
+PlaceReading read_place(std::string_view department, std::string_view commune,
                         const BirthDate& birth) {
     if (department == "99") {
         return read_country(commune, birth);
@@ -317,10 +348,11 @@ PlaceReading read_place(const std::string& department, const std::string& commun
     if (overseas && !is_digits(commune, 3)) {
         Place place;
         place.kind = Place::Kind::overseas;
-        place.code = department;
+        place.code = std::string(department);
         return {std::move(place), {}};
     }
-    const std::string code = overseas ? department + commune.front() : department;
+    const std::string code =
+        overseas ? std::string(department) + commune.front() : std::string(department);
     const std::span<const DepartmentPeriod> history = places::department_history(code);
     const DepartmentPeriod* period = department_during(history, birth);
     if (period == nullptr) {

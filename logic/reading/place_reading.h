@@ -16,7 +16,7 @@ struct PlaceReading {
 
 // The department and the commune part as the number gives them, without blanks, the
 // department's letters in capitals; the department has two characters.
-[[nodiscard]] PlaceReading read_place(const std::string& department, const std::string& commune,
+[[nodiscard]] PlaceReading read_place(std::string_view department, std::string_view commune,
                                       const BirthDate& birth);
 
 } // namespace vardelis

@@ -17,7 +17,12 @@ constexpr std::string_view colon = "\u00A0: ";
 constexpr std::string_view no_break_space = "\u00A0";
 
 std::string concat(std::initializer_list<std::string_view> pieces) {
+    std::size_t size = 0;
+    for (const std::string_view piece : pieces) {
+        size += piece.size();
+    }
     std::string text;
+    text.reserve(size);
     for (const std::string_view piece : pieces) {
         text += piece;
     }
@@ -27,7 +32,10 @@ std::string concat(std::initializer_list<std::string_view> pieces) {
 std::string joined(const std::vector<std::string>& pieces, std::string_view between) {
     std::string text;
     for (const std::string& piece : pieces) {
-        text += concat({text.empty() ? "" : between, piece});
+        if (!text.empty()) {
+            text += between;
+        }
+        text += piece;
     }
     return text;
 }
@@ -77,28 +85,51 @@ std::optional<Arrondissement> arrondissement_of(std::string_view name) {
     return Arrondissement{name.substr(0, space), name.substr(space + 1)};
 }
 
-// "Basses-Alpes, devenues Alpes-de-Haute-Provence le 13 avril 1970" where the department was
-// renamed during the birth's days.
-std::string department_words(const Place& place) {
-    if (place.department.renamed.empty()) {
-        return place.department.name;
+// ", devenues Alpes-de-Haute-Provence le 13 avril 1970" where the department was renamed during
+// the birth's days.
+void append_renaming(std::string& text, const Place& place) {
+    if (!place.department.renamed.empty()) {
+        const bool plural = place.department_in.starts_with("dans les ");
+        text += plural ? ", devenues " : ", devenue ";
+        text += place.department.renamed;
+        text += " le ";
+        text += french::date(place.department.renamed_on);
     }
-    const bool plural = place.department_in.starts_with("dans les ");
-    return concat({place.department.name, plural ? ", devenues " : ", devenue ",
-                   place.department.renamed, " le ", french::date(place.department.renamed_on)});
 }
 
 // "dans les Basses-Alpes, devenues…", "au Maroc (protectorat français)".
 std::string in_department(const Place& place) {
-    std::string text = place.department_in;
-    if (!place.department.renamed.empty()) {
-        text += concat({", ", department_words(place).substr(place.department.name.size() + 2)});
-    }
+    std::string text(place.department_in);
+    append_renaming(text, place);
     if (place.department_kind == places::PlaceKind::protectorate) {
         text += " (protectorat français)";
     }
     return text;
 }
+
+// Writes what goes between parentheses after a name, the pieces of each apart: " (a, b)".
+class Parentheses {
+public:
+    explicit Parentheses(std::string& text)
+        : text_(text) {}
+    Parentheses(const Parentheses&) = delete;
+    Parentheses& operator=(const Parentheses&) = delete;
+    ~Parentheses() {
+        if (opened_) {
+            text_ += ')';
+        }
+    }
+    // A piece of its own, and where it is written.
+    std::string& next() {
+        text_ += opened_ ? ", " : " (";
+        opened_ = true;
+        return text_;
+    }
+
+private:
+    std::string& text_;
+    bool opened_ = false;
+};
 
 // "à Versailles (Yvelines)", "à Paris (15e arrondissement, Seine)", "à Levallois-Perret (Seine,
 // aujourd'hui Hauts-de-Seine)", "à Amareins (Ain), aujourd'hui Francheleins", "à Ambérieu (Ain),
@@ -106,33 +137,35 @@ std::string in_department(const Place& place) {
 std::string at_commune(const Place& place) {
     const std::optional<Arrondissement> arrondissement = arrondissement_of(place.name.name);
     const std::string_view shown = arrondissement ? arrondissement->city : place.name.name;
+    std::string text = at(shown);
     // A city that is its department (Paris), or an overseas collectivity of one commune
     // (Saint-Martin), is said as its department is: its department goes without saying.
-    const bool names_its_department = place.department_in == at(shown);
+    const bool names_its_department = place.department_in == text;
     const bool department_moved =
         !place.department_today.empty() && place.department_today != shown;
-    std::vector<std::string> inside;
-    if (arrondissement) {
-        inside.emplace_back(arrondissement->district);
-    }
-    if (!names_its_department && !place.department.name.empty()) {
-        inside.push_back(department_words(place));
-        if (department_moved && place.name_today.empty()) {
-            inside.push_back(concat({"aujourd'hui ", place.department_today}));
+    {
+        Parentheses inside(text);
+        if (arrondissement) {
+            inside.next() += arrondissement->district;
+        }
+        if (!names_its_department && !place.department.name.empty()) {
+            append_renaming(inside.next() += place.department.name, place);
+            if (department_moved && place.name_today.empty()) {
+                (inside.next() += "aujourd'hui ") += place.department_today;
+            }
         }
     }
-    std::string text = at(shown);
-    if (!inside.empty()) {
-        text += concat({" (", joined(inside, ", "), ")"});
-    }
     if (!place.name.renamed.empty()) {
-        text += concat(
-            {", renommée ", place.name.renamed, " le ", french::date(place.name.renamed_on)});
+        text += ", renommée ";
+        text += place.name.renamed;
+        text += " le ";
+        text += french::date(place.name.renamed_on);
     }
     if (!place.name_today.empty()) {
-        text += concat({", aujourd'hui ", place.name_today});
+        text += ", aujourd'hui ";
+        text += place.name_today;
         if (department_moved) {
-            text += concat({" (", place.department_today, ")"});
+            Parentheses(text).next() += place.department_today;
         }
     }
     return text;
@@ -185,39 +218,36 @@ std::string where(const Place& place) {
     return {};
 }
 
-// " en mai 1985 à Versailles (Yvelines)", or less where less is known.
-std::string when_and_where(const BirthReading& birth) {
-    const std::string when = french::month_and_year(birth.date);
-    const std::string place = where(birth.place);
-    return concat({when.empty() ? "" : " en ", when, place.empty() ? "" : " ", place});
-}
-
 std::string sentence(const NumberReading& reading) {
     const SexReading::Kind sex = reading.sex.kind;
-    const std::string_view subject = sex == SexReading::Kind::man     ? "Homme, né"
-                                     : sex == SexReading::Kind::woman ? "Femme, née"
-                                                                      : "Né(e)";
-    std::vector<std::string> births;
-    for (const BirthReading& birth : reading.births) {
-        if (std::string words = when_and_where(birth); !words.empty()) {
-            births.push_back(std::move(words));
+    std::string text = sex == SexReading::Kind::man     ? "Homme, né"
+                       : sex == SexReading::Kind::woman ? "Femme, née"
+                                                        : "Né(e)";
+    const std::size_t subject = text.size();
+    std::array<std::string, 2> places;
+    for (std::size_t i = 0; i < std::min(reading.births.size(), places.size()); ++i) {
+        places.at(i) = where(reading.births[i].place);
+    }
+    const bool same_place = reading.births.size() == 2 && places[0] == places[1];
+    for (std::size_t i = 0; i < std::min(reading.births.size(), places.size()); ++i) {
+        const std::string when = french::month_and_year(reading.births[i].date);
+        if (i == 1) {
+            text += same_place ? " ou" : ", ou";
+        }
+        if (!when.empty()) {
+            (text += " en ") += when;
+        }
+        if (!places.at(i).empty() && (i == 1 || !same_place)) {
+            (text += ' ') += places.at(i);
         }
     }
-    if (births.empty()) {
+    if (text.size() == subject) {
         return sex == SexReading::Kind::man     ? "Homme."
                : sex == SexReading::Kind::woman ? "Femme."
                                                 : "";
     }
-    if (births.size() == 2) {
-        const std::string place_of_both = where(reading.births.front().place);
-        if (place_of_both == where(reading.births.back().place) && !place_of_both.empty()) {
-            return concat({subject, " en ", french::month_and_year(reading.births.front().date),
-                           " ou en ", french::month_and_year(reading.births.back().date), " ",
-                           place_of_both, "."});
-        }
-        return concat({subject, births.front(), ", ou", births.back(), "."});
-    }
-    return concat({subject, births.front(), "."});
+    text += '.';
+    return text;
 }
 
 // "Levallois-Perret jusqu'en 1967", "Maroc (protectorat) jusqu'au 1er mars 1956".
@@ -309,10 +339,15 @@ void add_line(std::vector<std::string>& lines, std::string line) {
     }
 }
 
-std::vector<Finding> all_findings(const NumberReading& reading) {
-    std::vector<Finding> findings = reading.findings;
+std::vector<const Finding*> all_findings(const NumberReading& reading) {
+    std::vector<const Finding*> findings;
+    for (const Finding& finding : reading.findings) {
+        findings.push_back(&finding);
+    }
     for (const BirthReading& birth : reading.births) {
-        findings.insert(findings.end(), birth.findings.begin(), birth.findings.end());
+        for (const Finding& finding : birth.findings) {
+            findings.push_back(&finding);
+        }
     }
     return findings;
 }
@@ -332,12 +367,12 @@ std::string verdict_in_french(Weight weight) {
 }
 
 std::string in_french(const NumberReading& reading) {
-    const std::vector<Finding> findings = all_findings(reading);
+    const std::vector<const Finding*> findings = all_findings(reading);
     std::vector<std::string> lines;
     for (const Weight weight : {Weight::impossible, Weight::to_check}) {
-        for (const Finding& finding : findings) {
-            if (finding.weight == weight) {
-                add_line(lines, line_of(finding));
+        for (const Finding* finding : findings) {
+            if (finding->weight == weight) {
+                add_line(lines, line_of(*finding));
             }
         }
     }
@@ -345,12 +380,12 @@ std::string in_french(const NumberReading& reading) {
         add_line(lines, unreadable_line(reading.unreadable));
     }
     add_line(lines, sentence(reading));
-    for (const Finding& finding : findings) {
-        if (finding.weight == Weight::nothing) {
-            add_line(lines, line_of(finding));
+    for (const Finding* finding : findings) {
+        if (finding->weight == Weight::nothing) {
+            add_line(lines, line_of(*finding));
         }
     }
-    return joined(lines, "\n");
+    return lines.size() == 1 ? std::move(lines.front()) : joined(lines, "\n");
 }
 
 } // namespace vardelis

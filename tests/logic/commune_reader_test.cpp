@@ -55,6 +55,10 @@ TEST(CommuneReader, StopsAtACorruptStream) {
         {"a key beyond 32 bits",
          {0xFF, 0xFF, 0xFF, 0xFF, 0x0F, 0x11, 0x00, 0x00, 0x03, 'A', 'i', 'n'}},
         {"a block past the stream's end", good, {{1001, 200}}},
+        // Checked under the sanitizers too: the days are not added once they overflow.
+        {"days beyond the calendar",
+         {0x00, 0x02, 0xF0, 0xFF, 0xFF, 0xFF, 0x07, 0x00, 0x01, 'A', 0xF0, 0xFF, 0xFF, 0xFF, 0x07,
+          0x00, 0x01, 'B'}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
