@@ -11,16 +11,20 @@
 #include "runtime/qt/program.h"
 #include "runtime/qt/window_placement.h"
 #include "ui/key_copies.h"
+#include "ui/list_window.h"
 #include "ui/number_reading_box.h"
 #include "ui/pictures.h"
+#include "ui/this_month.h"
 
 #include <QComboBox>
-#include <QDate>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
 #include <QToolButton>
 #include <array>
-#include <chrono>
 #include <optional>
 #include <utility>
 
@@ -31,7 +35,8 @@ using runtime::TwipsRect;
 
 // The window as it was drawn, 4095 twips wide, with what the number says to the right of it.
 constexpr TwipsRect client_area{0, 0, 7350, 4890};
-constexpr TwipsRect number_reading_place{4095, 120, 3135, 4695};
+constexpr TwipsRect number_reading_place{4095, 120, 3135, 4215};
+constexpr TwipsRect list_opening_place{4095, 4440, 3135, 375};
 const QColor field_colour(192, 255, 255); // light cyan
 const QColor key_colour(192, 255, 192);   // light green
 
@@ -112,6 +117,7 @@ Form1::Form1(Operations operations, QWidget* parent)
     build_labels();
     build_key_display();
     build_number_reading();
+    build_list_opening();
     // The Tab order is the one the window was drawn with, not top to bottom: sex, month, then
     // "Quitter" and "Calculer", then department, year, commune, rank and "A propos".
     runtime::set_focus_order(
@@ -245,6 +251,52 @@ void Form1::build_number_reading() {
     show_number_reading();
 }
 
+// A list pasted into any field, or dropped on it, goes to the list window instead; a button
+// opens that window, and a file dropped on the window is checked there.
+void Form1::build_list_opening() {
+    check_a_list_ = new QPushButton(QStringLiteral("Vérifier une &liste…"), this);
+    check_a_list_->setObjectName(QStringLiteral("CheckAList"));
+    check_a_list_->setToolTip(
+        QStringLiteral("Vérifier d'un coup une colonne de numéros collée ou un fichier (Alt+L)"));
+    // Reached by its key, outside the window's Tab order, which stays as it was drawn.
+    check_a_list_->setFocusPolicy(Qt::NoFocus);
+    check_a_list_->setGeometry(runtime::to_pixels(list_opening_place));
+    connect(check_a_list_, &QPushButton::clicked, this, [this] { show_list_window(); });
+    for (runtime::DropDownField* field : {TextSEX, TextAN, TextMOI, TextDEP, TextCOM, TextRANG}) {
+        field->offer_lines_to([this](const QString& text) {
+            if (!ListWindow::holds_a_list(text)) {
+                return false;
+            }
+            show_list_window().check_text(text.toUtf8());
+            return true;
+        });
+    }
+    setAcceptDrops(true);
+}
+
+ListWindow& Form1::show_list_window() {
+    if (list_window_ == nullptr) {
+        list_window_ = new ListWindow(this);
+    }
+    list_window_->show();
+    list_window_->raise();
+    list_window_->activateWindow();
+    return *list_window_;
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.front().isLocalFile() &&
+        ListWindow::reads(urls.front().toLocalFile())) {
+        event->acceptProposedAction();
+    }
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    show_list_window().check_file(event->mimeData()->urls().front().toLocalFile());
+}
+
 KeyInputs Form1::field_texts() const {
     return {runtime::text_of(*TextSEX), runtime::text_of(*TextAN),  runtime::text_of(*TextMOI),
             runtime::text_of(*TextDEP), runtime::text_of(*TextCOM), runtime::text_of(*TextRANG)};
@@ -256,12 +308,9 @@ void Form1::fields_changed() {
 }
 
 void Form1::show_number_reading() {
-    const QDate today = QDate::currentDate();
     const KeyInputs fields = field_texts();
-    number_reading_->show_reading(
-        read_number(fields, std::chrono::year{today.year()} /
-                                std::chrono::month{static_cast<unsigned>(today.month())}),
-        calculated_fields_ && *calculated_fields_ != fields);
+    number_reading_->show_reading(read_number(fields, this_month()),
+                                  calculated_fields_ && *calculated_fields_ != fields);
 }
 
 // The key display keeps the key of the last "Calculer" whatever the fields hold since: the

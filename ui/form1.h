@@ -10,11 +10,13 @@
 
 class QFrame;
 class QLabel;
+class QPushButton;
 class QToolButton;
 
 namespace vardelis {
 
 class KeyCopies;
+class ListWindow;
 class NumberReadingBox;
 
 namespace runtime {
@@ -41,6 +43,14 @@ public:
     // the program's start. A run-time error while loading ends the program.
     void start();
 
+    // The list window, made when first asked for, shown and raised.
+    ListWindow& show_list_window();
+
+protected:
+    // A .csv or .txt file dropped on the window is checked in the list window.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void build_frames();
     void build_fields();
@@ -48,6 +58,7 @@ private:
     void build_key_display();
     void build_buttons();
     void build_number_reading();
+    void build_list_opening();
     void set_window_look();
     // As soon as any field changes: what the six parts say, and what the key display copies; the
     // key display itself waits for "Calculer".
@@ -92,6 +103,8 @@ private:
     QToolButton* Command3 = nullptr;
     NumberReadingBox* number_reading_ = nullptr;
     KeyCopies* key_copies_ = nullptr;
+    QPushButton* check_a_list_ = nullptr;
+    ListWindow* list_window_ = nullptr;
     // The fields as they were at the last "Calculer", if any.
     std::optional<KeyInputs> calculated_fields_;
 };

@@ -1,6 +1,7 @@
 #include "ui/number_reading_box.h"
 
 #include "logic/reading/reading_in_french.h"
+#include "ui/verdict_look.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -12,33 +13,6 @@ namespace vardelis {
 namespace {
 
 constexpr int verdict_icon_size = 16;
-
-// The verdict's colour: dark on a light theme, light on a dark one, so that it always stands
-// out from the background it is drawn on.
-QColor verdict_colour(Weight weight, const QPalette& palette) {
-    const bool dark_theme = palette.color(QPalette::Window).lightness() < 128;
-    switch (weight) {
-    case Weight::nothing:
-        return dark_theme ? QColor(0x81, 0xc7, 0x84) : QColor(0x1b, 0x5e, 0x20);
-    case Weight::to_check:
-        return dark_theme ? QColor(0xff, 0xcc, 0x80) : QColor(0x85, 0x4d, 0x00);
-    case Weight::impossible:
-        return dark_theme ? QColor(0xff, 0x9e, 0x9e) : QColor(0xb0, 0x00, 0x20);
-    }
-    return palette.color(QPalette::WindowText);
-}
-
-QStyle::StandardPixmap verdict_icon(Weight weight) {
-    switch (weight) {
-    case Weight::nothing:
-        return QStyle::SP_DialogApplyButton;
-    case Weight::to_check:
-        return QStyle::SP_MessageBoxWarning;
-    case Weight::impossible:
-        return QStyle::SP_MessageBoxCritical;
-    }
-    return QStyle::SP_MessageBoxInformation;
-}
 
 } // namespace
 
@@ -86,9 +60,9 @@ void NumberReadingBox::show_reading(const NumberReading& reading,
 
 void NumberReadingBox::paint_verdict() {
     QPalette palette = verdict_->palette();
-    palette.setColor(QPalette::WindowText, verdict_colour(weight_, this->palette()));
+    palette.setColor(QPalette::WindowText, text_colour(look_of(weight_), this->palette()));
     verdict_->setPalette(palette);
-    const QIcon icon = style()->standardIcon(verdict_icon(weight_), nullptr, this);
+    const QIcon icon = icon_of(look_of(weight_), *style());
     verdict_icon_->setPixmap(
         icon.pixmap(QSize(verdict_icon_size, verdict_icon_size), devicePixelRatioF()));
 }

@@ -59,6 +59,10 @@ void DropDownField::forget_the_item_left_behind() {
     lineEdit()->setCursorPosition(caret);
 }
 
+void DropDownField::offer_lines_to(std::function<bool(const QString& text)> taker) {
+    static_cast<FieldEditBox*>(lineEdit())->offer_lines_to(std::move(taker));
+}
+
 void DropDownField::showPopup() {
     forget_the_item_left_behind();
     QComboBox::showPopup();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <functional>
 
 namespace vardelis::runtime {
 
@@ -24,6 +25,10 @@ public:
     DropDownField(const QStringList& items, const QColor& background, QWidget* parent);
 
     void showPopup() override;
+
+    // Offers every text of more than one line to the taker before it is pasted or dropped into
+    // the field, which leaves out what the taker took.
+    void offer_lines_to(std::function<bool(const QString& text)> taker);
 
 signals:
     // After the user put text of more than one character into the field, with that text.

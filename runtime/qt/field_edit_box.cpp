@@ -1,13 +1,29 @@
 #include "runtime/qt/field_edit_box.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 
 namespace vardelis::runtime {
 
 FieldEditBox::FieldEditBox(QWidget* parent)
     : QLineEdit(parent) {}
+
+void FieldEditBox::offer_lines_to(TextTaker taker) {
+    lines_taker_ = std::move(taker);
+}
+
+bool FieldEditBox::taken_elsewhere(const QString& text) const {
+    return lines_taker_ && !isReadOnly() &&
+           (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) &&
+           lines_taker_(text);
+}
+
+bool FieldEditBox::taken_elsewhere(QClipboard::Mode mode) const {
+    return taken_elsewhere(QApplication::clipboard()->text(mode));
+}
 
 // A paste puts its text in place of the part it replaces and leaves the caret after it: the text
 // is what lies before the caret and was not there before. The edit box as it was when the paste
@@ -33,6 +49,12 @@ void FieldEditBox::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
+    const bool x_selection = event->key() == Qt::Key_Insert &&
+                             event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
+                             QApplication::clipboard()->supportsSelection();
+    if (taken_elsewhere(x_selection ? QClipboard::Selection : QClipboard::Clipboard)) {
+        return;
+    }
     tell_what(static_cast<int>(selectedText().size()), [&] { QLineEdit::keyPressEvent(event); });
 }
 
@@ -42,10 +64,17 @@ void FieldEditBox::mouseReleaseEvent(QMouseEvent* event) {
         QLineEdit::mouseReleaseEvent(event);
         return;
     }
+    if (QApplication::clipboard()->supportsSelection() && taken_elsewhere(QClipboard::Selection)) {
+        return;
+    }
     tell_what(0, [&] { QLineEdit::mouseReleaseEvent(event); });
 }
 
 void FieldEditBox::dropEvent(QDropEvent* event) {
+    if (taken_elsewhere(event->mimeData()->text())) {
+        event->acceptProposedAction();
+        return;
+    }
     tell_what(0, [&] { QLineEdit::dropEvent(event); });
 }
 
@@ -58,6 +87,9 @@ void FieldEditBox::contextMenuEvent(QContextMenuEvent* event) {
         if (action->text().startsWith(paste_text)) {
             action->disconnect(this);
             connect(action, &QAction::triggered, this, [this] {
+                if (taken_elsewhere(QClipboard::Clipboard)) {
+                    return;
+                }
                 tell_what(static_cast<int>(selectedText().size()), [this] { paste(); });
             });
         }

@@ -103,7 +103,8 @@ private slots:
             }
         }
         names.sort();
-        QCOMPARE(names, (QStringList{"Command1",
+        QCOMPARE(names, (QStringList{"CheckAList",
+                                     "Command1",
                                      "Command2",
                                      "Command3",
                                      "Frame1",
@@ -324,7 +325,7 @@ private slots:
     void number_reading_beside_the_window() {
         auto* box = control<QGroupBox>("NumberReading");
         QCOMPARE(box->parentWidget(), &form_);
-        QCOMPARE(box->geometry(), QRect(4095 / 15, 120 / 15, 3135 / 15, 4695 / 15));
+        QCOMPARE(box->geometry(), QRect(4095 / 15, 120 / 15, 3135 / 15, 4215 / 15));
         QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
                  QStringLiteral("Ce que dit le numéro"));
         for (const char* name : {"NumberReadingVerdict", "NumberReadingText"}) {
