@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPixmapCache>
+#include <QPushButton>
 #include <QStringListModel>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -71,11 +72,13 @@ std::unique_ptr<QWidget> bare_window() {
         button->setGeometry(8 + 80 * column, 16, 73, 57);
     }
     auto* reading_box = new QGroupBox(QStringLiteral("Ce que dit le numéro"), window.get());
-    reading_box->setGeometry(273, 8, 209, 313);
+    reading_box->setGeometry(273, 8, 209, 281);
     auto* reading =
         new QLabel(QStringLiteral("Homme, né en janvier 2000 dans l'Ain."), reading_box);
     reading->setWordWrap(true);
     (new QVBoxLayout(reading_box))->addWidget(reading);
+    (new QPushButton(QStringLiteral("Vérifier une liste…"), window.get()))
+        ->setGeometry(273, 296, 209, 25);
     return window;
 }
 

@@ -26,10 +26,12 @@ constexpr std::string_view help =
     "  -h, --help             affiche cette aide et s'arrête\n"
     "      --version          affiche la version et s'arrête\n"
     "\n"
-    "Les fichiers peuvent être en UTF-8 ou en Windows-1252 (ce qu'enregistrent les tableurs).\n"
+    "Les fichiers peuvent être en UTF-8, en Windows-1252 (ce qu'enregistrent les tableurs)\n"
+    "ou en UTF-16 avec sa marque d'ordre des octets (le « texte Unicode » de Windows).\n"
     "\n"
-    "Statut de sortie : 0 si chaque ligne porte un numéro juste (avec ou sans sa clé),\n"
-    "1 sinon, 2 si un fichier n'a pas pu être lu.\n";
+    "Statut de sortie : 0 si chaque ligne porte un numéro juste, avec ou sans sa clé, dont\n"
+    "rien n'est à signaler (lignes vides et en-tête mis à part), 1 sinon, 2 si un fichier\n"
+    "n'a pas pu être lu.\n";
 
 std::filesystem::path path_of(const std::string& utf8) {
     return {std::u8string(utf8.begin(), utf8.end())};

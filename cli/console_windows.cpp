@@ -9,11 +9,15 @@
 #include "cli/console.h"
 #include "cli/today.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
 #include <iostream>
 #include <streambuf>
+#include <string>
+#include <tuple>
+#include <vector>
 #include <windows.h>
 
 namespace vardelis::console {

@@ -1,5 +1,6 @@
 #include "cli/list_filter.h"
 
+#include "cli/utf8_input.h"
 #include "logic/line_check.h"
 #include "logic/reading/reading_in_french.h"
 #include "logic/text/csv.h"
@@ -63,6 +64,12 @@ ListFilter::ListFilter(std::ostream& out, std::chrono::year_month today)
     , workers_(std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 8)) {}
 
 bool ListFilter::take(std::istream& in) {
+    Utf8Input utf8(*in.rdbuf());
+    std::istream read(&utf8);
+    return take_utf8(read) && !in.bad();
+}
+
+bool ListFilter::take_utf8(std::istream& in) {
     std::string read;
     if (!std::getline(in, read)) {
         return !in.bad();

@@ -18,7 +18,8 @@ class ListFilter {
 public:
     ListFilter(std::ostream& out, std::chrono::year_month today);
 
-    // Filters one input to its end. False when it could not be read to its end.
+    // Filters one input to its end; one in UTF-16 is read as UTF-8. False when it could not be
+    // read to its end.
     bool take(std::istream& in);
     // Whether every line so far held a right number, with or without its key: blank lines and
     // headers left out.
@@ -26,6 +27,7 @@ public:
 
 private:
     struct Line;
+    bool take_utf8(std::istream& in);
     // The line from getline, whose line end it took away.
     static Line line_read(std::string read, bool ended);
     // A batch's lines being checked: what each part writes, whether its numbers are right, and

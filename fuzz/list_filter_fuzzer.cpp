@@ -1,6 +1,8 @@
 // The command line's filter, and through it the line engine (check_line), on any bytes taken for
 // a file: it never stops, writes as many lines as it reads, each starting with the line that came
-// in where that was UTF-8 already (as is_utf8, tested on its own, tells).
+// in where that was UTF-8 already (as is_utf8, tested on its own, tells). Bytes that start with
+// UTF-16's byte order mark are a text in UTF-16, whose lines are those of its UTF-8 (as
+// Utf16Decoder, tested on its own, makes it).
 
 #include "cli/list_filter.h"
 #include "logic/text/encoding.h"
@@ -9,17 +11,25 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string input(reinterpret_cast<const char*>(data), size);
-    std::istringstream in(input);
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    std::istringstream in(bytes);
     std::ostringstream out;
     vardelis::ListFilter filter(out, std::chrono::year{2026} / std::chrono::December);
     if (!filter.take(in)) {
         std::abort();
+    }
+    std::string input = bytes;
+    if (const std::optional<vardelis::ByteOrder> order = vardelis::utf16_byte_order(bytes)) {
+        vardelis::Utf16Decoder decoder(*order);
+        input.clear();
+        decoder.decode(std::string_view(bytes).substr(2), input);
+        decoder.finish(input);
     }
     const std::string written = out.str();
     const auto lines_in = std::count(input.begin(), input.end(), '\n');

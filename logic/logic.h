@@ -50,7 +50,7 @@ struct WholeNumber {
 
 // The whole number that its characters make, the separators between them taken away: 13, or 15
 // with the key; nothing otherwise.
-[[nodiscard]] std::optional<WholeNumber> whole_number_of(std::string_view characters);
+[[nodiscard]] std::optional<WholeNumber> whole_number_of(std::string_view number);
 
 // The number as people write it, its parts and key apart: "1 85 05 78 006 084 72", a key below
 // 10 with two digits ("07"). Blanks typed into a part are dropped, as the key drops them.

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <iterator>
+#include <numeric>
 #include <string>
 #include <utility>
 
@@ -147,9 +148,10 @@ std::string key_of_whole_number(const KeyInputs& parts) {
     for (const std::string_view part :
          {std::string_view(parts.sex), std::string_view(parts.year), std::string_view(parts.month),
           department, std::string_view(parts.commune), std::string_view(parts.rank)}) {
-        for (const char digit : part) {
-            digits = digits * 10 + static_cast<std::uint64_t>(digit - '0');
-        }
+        digits =
+            std::accumulate(part.begin(), part.end(), digits, [](std::uint64_t number, char digit) {
+                return number * 10 + static_cast<std::uint64_t>(digit - '0');
+            });
     }
     const auto key = static_cast<int>(97 - digits % 97);
     std::string written = std::to_string(key);

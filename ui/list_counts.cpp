@@ -29,7 +29,7 @@ constexpr std::array<VerdictCount, 5> verdict_counts = {{
 } // namespace
 
 QString counts_in_french(const ListModel::Counts& counts) {
-    const QString lines = counted(counts.lines, "ligne", "lignes");
+    QString lines = counted(counts.lines, "ligne", "lignes");
     QStringList verdicts;
     for (const VerdictCount& each : verdict_counts) {
         if (const int count = counts.of(each.verdict); count > 0) {

@@ -2,6 +2,8 @@
 
 #include "logic/line_check.h"
 #include "logic/text/csv.h"
+#include "logic/text/encoding.h"
+#include "ui/file_dialogs.h"
 #include "ui/list_counts.h"
 #include "ui/list_model.h"
 #include "ui/rows_shown.h"
@@ -11,11 +13,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,13 +29,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QStandardPaths>
-#include <QStringDecoder>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 
 namespace vardelis {
 namespace {
@@ -61,13 +62,16 @@ QString in_french(qsizetype count) {
 // spreadsheets call "Unicode text") is turned into UTF-8; any other text is taken line by line
 // as UTF-8 or Windows-1252.
 QByteArray as_utf8_if_utf16(const QByteArray& bytes) {
-    const bool little_endian = bytes.startsWith("\xFF\xFE");
-    if (!little_endian && !bytes.startsWith("\xFE\xFF")) {
+    const std::string_view read(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const std::optional<ByteOrder> order = utf16_byte_order(read);
+    if (!order) {
         return bytes;
     }
-    QStringDecoder decode(little_endian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                          QStringConverter::Flag::Stateless);
-    return QString(decode(bytes.mid(2))).toUtf8();
+    std::string utf8;
+    Utf16Decoder decoder(*order);
+    decoder.decode(read.substr(2), utf8);
+    decoder.finish(utf8);
+    return QByteArray::fromStdString(utf8);
 }
 
 // The lines of a text, each without its line end: LF or CRLF, or CR alone where the text has no
@@ -127,27 +131,28 @@ void ListWindow::build_commands() {
         button->setFocusPolicy(Qt::StrongFocus);
         commands->addWidget(button);
     };
-    QAction* open = add_command(QStringLiteral("Ouvrir…"), QKeySequence::Open,
-                                QStringLiteral("Vérifier les lignes d'un fichier .csv ou .txt"));
-    QAction* paste = add_command(QStringLiteral("Coller"), QKeySequence::Paste,
-                                 QStringLiteral("Vérifier les lignes copiées"));
-    QAction* copy = add_command(
+    QAction* open_action =
+        add_command(QStringLiteral("Ouvrir…"), QKeySequence::Open,
+                    QStringLiteral("Vérifier les lignes d'un fichier .csv ou .txt"));
+    QAction* paste_action = add_command(QStringLiteral("Coller"), QKeySequence::Paste,
+                                        QStringLiteral("Vérifier les lignes copiées"));
+    QAction* copy_action = add_command(
         QStringLiteral("Copier"), QKeySequence::Copy,
         QStringLiteral("Copier les lignes choisies, ou toutes, pour les coller dans un tableur"));
-    QAction* save = add_command(QStringLiteral("Enregistrer…"), QKeySequence::Save,
-                                QStringLiteral("Enregistrer les lignes montrées en CSV"));
+    QAction* save_action = add_command(QStringLiteral("Enregistrer…"), QKeySequence::Save,
+                                       QStringLiteral("Enregistrer les lignes montrées en CSV"));
     // Not a button: the key of every table, here wherever the focus is in the window.
     QAction* choose_all = add_command(QStringLiteral("Tout choisir"), QKeySequence::SelectAll,
                                       QStringLiteral("Choisir toutes les lignes montrées"));
     connect(choose_all, &QAction::triggered, this, [this] { table_->selectAll(); });
-    connect(open, &QAction::triggered, this, &ListWindow::open);
-    connect(paste, &QAction::triggered, this, &ListWindow::paste);
-    connect(copy, &QAction::triggered, this, &ListWindow::copy);
-    connect(save, &QAction::triggered, this, &ListWindow::save_as);
-    add_button(open, "ListOpen");
-    add_button(paste, "ListPaste");
-    add_button(copy, "ListCopy");
-    add_button(save, "ListSave");
+    connect(open_action, &QAction::triggered, this, &ListWindow::open);
+    connect(paste_action, &QAction::triggered, this, &ListWindow::paste);
+    connect(copy_action, &QAction::triggered, this, &ListWindow::copy);
+    connect(save_action, &QAction::triggered, this, &ListWindow::save_as);
+    add_button(open_action, "ListOpen");
+    add_button(paste_action, "ListPaste");
+    add_button(copy_action, "ListCopy");
+    add_button(save_action, "ListSave");
     commands->addStretch(1);
     only_to_look_at_ = new QCheckBox(QStringLiteral("Seulement les lignes à &revoir"), this);
     only_to_look_at_->setObjectName(QStringLiteral("ListOnlyToLookAt"));
@@ -329,9 +334,9 @@ void ListWindow::show_counts() {
 
 std::vector<int> ListWindow::copied_rows() const {
     std::vector<int> rows;
-    for (const QModelIndex& chosen : table_->selectionModel()->selectedRows()) {
-        rows.push_back(shown_->mapToSource(chosen).row());
-    }
+    const QModelIndexList chosen = table_->selectionModel()->selectedRows();
+    std::transform(chosen.begin(), chosen.end(), std::back_inserter(rows),
+                   [this](const QModelIndex& index) { return shown_->mapToSource(index).row(); });
     if (rows.empty()) {
         for (int row = 0; row < shown_->rowCount(); ++row) {
             rows.push_back(shown_->mapToSource(shown_->index(row, 0)).row());
@@ -378,13 +383,13 @@ bool ListWindow::save(const QString& path) const {
 }
 
 bool ListWindow::holds_a_list(const QString& text) {
-    int numbers = 0;
-    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        if (find_number(line.toUtf8().toStdString()) && ++numbers == 2) {
-            return true;
-        }
-    }
-    return false;
+    const QList<QStringView> lines = QStringView(text).split(QLatin1Char('\n'));
+    const auto holds_a_number = [](QStringView line) {
+        return find_number(line.toUtf8().toStdString()).has_value();
+    };
+    const auto first = std::find_if(lines.begin(), lines.end(), holds_a_number);
+    return first != lines.end() &&
+           std::find_if(first + 1, lines.end(), holds_a_number) != lines.end();
 }
 
 bool ListWindow::reads(const QString& path) {
@@ -413,10 +418,7 @@ void ListWindow::dropEvent(QDropEvent* event) {
 }
 
 void ListWindow::open() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Ouvrir une liste de numéros"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("Listes (*.csv *.txt);;Tous les fichiers (*)"));
+    const QString path = list_to_open(this);
     if (!path.isEmpty()) {
         check_file(path);
     }
@@ -455,11 +457,7 @@ void ListWindow::copy() const {
 }
 
 void ListWindow::save_as() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Enregistrer la liste vérifiée"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-            QStringLiteral("/liste-verifiee.csv"),
-        QStringLiteral("Fichiers CSV (*.csv)"));
+    const QString path = list_to_save(this, QStringLiteral("liste-verifiee.csv"));
     if (!path.isEmpty() && !save(path)) {
         say_not_done(
             QStringLiteral("Impossible d'enregistrer « %1 »").arg(QDir::toNativeSeparators(path)),

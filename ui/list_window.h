@@ -41,7 +41,7 @@ public:
     [[nodiscard]] QString copied_html() const;
     // Writes the shown rows as CSV, with ";" between fields, in UTF-8 with a byte order mark.
     // Whether it could.
-    bool save(const QString& path) const;
+    [[nodiscard]] bool save(const QString& path) const;
     // Whether lines are still being checked.
     [[nodiscard]] bool checking() const;
 

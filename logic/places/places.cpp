@@ -1,6 +1,7 @@
 #include "logic/places/places.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace vardelis::places {
 namespace {
@@ -31,11 +32,10 @@ std::optional<std::size_t> department_number(std::string_view code) {
     if ((code.size() != 2 && !overseas) || !std::all_of(code.begin(), code.end(), is_digit)) {
         return std::nullopt;
     }
-    std::size_t number = 0;
-    for (const char digit : code) {
-        number = number * 10 + static_cast<std::size_t>(digit - '0');
-    }
-    return number;
+    return std::accumulate(code.begin(), code.end(), std::size_t{0},
+                           [](std::size_t number, char digit) {
+                               return number * 10 + static_cast<std::size_t>(digit - '0');
+                           });
 }
 
 // The rows of a table sorted by a key whose key is the one wanted.

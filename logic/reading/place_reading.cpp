@@ -4,6 +4,7 @@
 #include "logic/reading/digits.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace vardelis {
@@ -89,9 +90,8 @@ NamedSpan owned(const Span& span) {
 
 std::vector<NamedSpan> owned_spans(std::span<const DepartmentPeriod> history) {
     std::vector<NamedSpan> spans;
-    for (const DepartmentPeriod& period : history) {
-        spans.push_back(owned(span_of(period)));
-    }
+    std::transform(history.begin(), history.end(), std::back_inserter(spans),
+                   [](const DepartmentPeriod& period) { return owned(span_of(period)); });
     return spans;
 }
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <iterator>
+#include <numeric>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -17,12 +19,10 @@ constexpr std::string_view colon = "\u00A0: ";
 constexpr std::string_view no_break_space = "\u00A0";
 
 std::string concat(std::initializer_list<std::string_view> pieces) {
-    std::size_t size = 0;
-    for (const std::string_view piece : pieces) {
-        size += piece.size();
-    }
     std::string text;
-    text.reserve(size);
+    text.reserve(std::accumulate(
+        pieces.begin(), pieces.end(), std::size_t{0},
+        [](std::size_t size, std::string_view piece) { return size + piece.size(); }));
     for (const std::string_view piece : pieces) {
         text += piece;
     }
@@ -151,7 +151,9 @@ std::string at_commune(const Place& place) {
         if (!names_its_department && !place.department.name.empty()) {
             append_renaming(inside.next() += place.department.name, place);
             if (department_moved && place.name_today.empty()) {
-                (inside.next() += "aujourd'hui ") += place.department_today;
+                std::string& today = inside.next();
+                today += "aujourd'hui ";
+                today += place.department_today;
             }
         }
     }
@@ -341,13 +343,12 @@ void add_line(std::vector<std::string>& lines, std::string line) {
 
 std::vector<const Finding*> all_findings(const NumberReading& reading) {
     std::vector<const Finding*> findings;
-    for (const Finding& finding : reading.findings) {
-        findings.push_back(&finding);
-    }
+    const auto address = [](const Finding& finding) { return &finding; };
+    std::transform(reading.findings.begin(), reading.findings.end(), std::back_inserter(findings),
+                   address);
     for (const BirthReading& birth : reading.births) {
-        for (const Finding& finding : birth.findings) {
-            findings.push_back(&finding);
-        }
+        std::transform(birth.findings.begin(), birth.findings.end(), std::back_inserter(findings),
+                       address);
     }
     return findings;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace vardelis {
 namespace {
@@ -20,11 +21,26 @@ void append_utf8(std::string& text, char32_t code_point) {
     } else if (code_point < 0x800) {
         text += static_cast<char>(0xC0 | (code_point >> 6));
         text += static_cast<char>(0x80 | (code_point & 0x3F));
-    } else {
+    } else if (code_point < 0x10000) {
         text += static_cast<char>(0xE0 | (code_point >> 12));
         text += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
         text += static_cast<char>(0x80 | (code_point & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (code_point >> 18));
+        text += static_cast<char>(0x80 | ((code_point >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code_point & 0x3F));
     }
+}
+
+constexpr char32_t replacement_character = 0xFFFD;
+
+bool is_first_half(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool is_second_half(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
 }
 
 } // namespace
@@ -93,6 +109,64 @@ std::string as_utf8(std::string_view bytes) {
                                                         : char32_t{value});
     }
     return text;
+}
+
+std::optional<ByteOrder> utf16_byte_order(std::string_view start) {
+    if (start.starts_with("\xFF\xFE")) {
+        return ByteOrder::little_endian;
+    }
+    if (start.starts_with("\xFE\xFF")) {
+        return ByteOrder::big_endian;
+    }
+    return std::nullopt;
+}
+
+void Utf16Decoder::decode(std::string_view bytes, std::string& utf8) {
+    utf8.reserve(utf8.size() + bytes.size());
+    std::size_t at = 0;
+    if (odd_byte_ && !bytes.empty()) {
+        const std::array<char, 2> pair = {static_cast<char>(*odd_byte_), bytes.front()};
+        odd_byte_.reset();
+        at = 1;
+        decode({pair.data(), pair.size()}, utf8);
+    }
+    for (; at + 1 < bytes.size(); at += 2) {
+        const auto first = static_cast<std::uint8_t>(bytes[at]);
+        const auto second = static_cast<std::uint8_t>(bytes[at + 1]);
+        take(static_cast<char16_t>(order_ == ByteOrder::little_endian ? first | (second << 8)
+                                                                      : (first << 8) | second),
+             utf8);
+    }
+    if (at < bytes.size()) {
+        odd_byte_ = static_cast<std::uint8_t>(bytes[at]);
+    }
+}
+
+void Utf16Decoder::take(char16_t unit, std::string& utf8) {
+    if (first_half_ != 0) {
+        const char16_t first = std::exchange(first_half_, 0);
+        if (is_second_half(unit)) {
+            append_utf8(utf8,
+                        0x10000 + ((char32_t{first} - char32_t{0xD800}) << 10U) + (unit - 0xDC00));
+            return;
+        }
+        append_utf8(utf8, replacement_character);
+    }
+    if (is_first_half(unit)) {
+        first_half_ = unit;
+    } else {
+        append_utf8(utf8, is_second_half(unit) ? replacement_character : char32_t{unit});
+    }
+}
+
+void Utf16Decoder::finish(std::string& utf8) {
+    for (const bool waits : {first_half_ != 0, odd_byte_.has_value()}) {
+        if (waits) {
+            append_utf8(utf8, replacement_character);
+        }
+    }
+    first_half_ = 0;
+    odd_byte_.reset();
 }
 
 } // namespace vardelis

@@ -82,8 +82,8 @@ set(CPACK_NSIS_MUI_UNIICON ${VARDELIS_ICON})
 set(CPACK_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/windows)
 
 # Each program of the release is signed, or given its published signature, by
-# scripts/windows-release/sign (which does nothing when neither is asked): vardelis.exe once
-# staged and stripped, the installer and its uninstaller as NSIS writes them
+# scripts/windows-release/sign (which does nothing when neither is asked): vardelis.exe and
+# vardelis.com once staged and stripped, the installer and its uninstaller as NSIS writes them
 # (packaging/windows/project-config.cmake). The signatures it makes go to signatures/.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/project-config.cmake)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/sign-program.cmake)

@@ -98,6 +98,23 @@ TEST(CommandLine, WritesEachLineBackWithItsVerdictKeyAndReading) {
         {"only the first line can be a header", "1850578006084\nNom\n",
          "1850578006084;Sans clé;91;" + versailles + "\nNom;Pas de numéro;;\n",
          some_number_not_right},
+        {"UTF-16 turned into UTF-8",
+         std::string("\xFF\xFEH\0\xE9\0;\0"
+                     "1\0"
+                     "8\0"
+                     "5\0"
+                     "0\0"
+                     "5\0"
+                     "7\0"
+                     "8\0"
+                     "0\0"
+                     "0\0"
+                     "6\0"
+                     "0\0"
+                     "8\0"
+                     "4\0\r\0\n\0",
+                     38),
+         "Hé;1850578006084;Sans clé;91;" + versailles + "\r\n", every_number_right},
         {"nothing", "", "", every_number_right},
     };
     for (const auto& [what, input, output, status] : rows) {

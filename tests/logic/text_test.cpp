@@ -34,6 +34,63 @@ TEST(AsUtf8, KeepsUtf8AndReadsAnyOtherTextAsWindows1252) {
     }
 }
 
+// UTF-16 by the Unicode standard: a unit from D800 to DBFF and one from DC00 to DFFF make one
+// character (D83D DE00 is U+1F600, F0 9F 98 80 in UTF-8); any half alone is U+FFFD (EF BF BD).
+TEST(Utf16Decoder, TurnsUtf16IntoUtf8WhereverTheBytesAreCut) {
+    struct Row {
+        const char* what;
+        std::string little_endian;
+        std::string utf8;
+    };
+    const std::vector<Row> rows = {
+        {"Latin letters", std::string("H\0\xE9\0l\0\xE8\0n\0e\0", 12), "Hélène"},
+        {"the euro sign and a line end", std::string("\xAC\x20\r\0\n\0", 6), "€\r\n"},
+        {"a pair", std::string("\x3D\xD8\x00\xDE", 4), "\xF0\x9F\x98\x80"},
+        {"a first half alone",
+         std::string("\x3D\xD8"
+                     "A\0",
+                     4),
+         "\xEF\xBF\xBD"
+         "A"},
+        {"a second half alone",
+         std::string("\x00\xDE"
+                     "A\0",
+                     4),
+         "\xEF\xBF\xBD"
+         "A"},
+        {"a first half at the end", std::string("A\0\x3D\xD8", 4), "A\xEF\xBF\xBD"},
+        {"an odd last byte", std::string("A\0B", 3), "A\xEF\xBF\xBD"},
+        {"a NUL", std::string("\0\0", 2), std::string("\0", 1)},
+    };
+    for (const auto& [what, bytes, utf8] : rows) {
+        SCOPED_TRACE(what);
+        std::string big_endian = bytes;
+        for (std::size_t at = 0; at + 1 < big_endian.size(); at += 2) {
+            std::swap(big_endian[at], big_endian[at + 1]);
+        }
+        for (const ByteOrder order : {ByteOrder::little_endian, ByteOrder::big_endian}) {
+            const std::string& read = order == ByteOrder::little_endian ? bytes : big_endian;
+            // Whole, and cut at every place.
+            for (std::size_t cut = 0; cut <= read.size(); ++cut) {
+                Utf16Decoder decoder(order);
+                std::string decoded;
+                decoder.decode(std::string_view(read).substr(0, cut), decoded);
+                decoder.decode(std::string_view(read).substr(cut), decoded);
+                decoder.finish(decoded);
+                EXPECT_EQ(decoded, utf8) << "cut at " << cut;
+            }
+        }
+    }
+}
+
+TEST(Utf16Decoder, KnowsUtf16ByItsByteOrderMark) {
+    EXPECT_EQ(utf16_byte_order("\xFF\xFEN\0"), ByteOrder::little_endian);
+    EXPECT_EQ(utf16_byte_order("\xFE\xFF\0N"), ByteOrder::big_endian);
+    for (const std::string_view other : {"\xEF\xBB\xBFNom", "\xFF", "", "Nom", "\xFE"}) {
+        EXPECT_EQ(utf16_byte_order(other), std::nullopt) << other;
+    }
+}
+
 TEST(Csv, FindsTheSeparatorSplitsAndQuotesFields) {
     EXPECT_EQ(separator_of("Nom;Prénom;NIR"), ';');
     EXPECT_EQ(separator_of("Nom\tPrénom\tNIR"), '\t');

@@ -213,7 +213,7 @@ private slots:
         QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), header + other);
         // As HTML too, every cell but the line's number marked as text for the spreadsheets.
-        const QString text_cell = "<td sdnum=\"1036;0;@\" style=\"mso-number-format:'\\@'\">";
+        const QString text_cell = R"(<td sdnum="1036;0;@" style="mso-number-format:'\@'">)";
         const QString html = QApplication::clipboard()->mimeData()->html();
         QVERIFY2(html.contains("<tr><td>Ligne</td><td>Numéro</td>"), qPrintable(html));
         QVERIFY2(html.contains("<tr><td>3</td>" + text_cell + "</td>"), qPrintable(html));
