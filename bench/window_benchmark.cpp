@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmapCache>
 #include <QPushButton>
 #include <QStringListModel>
@@ -71,8 +72,12 @@ std::unique_ptr<QWidget> bare_window() {
         button->setText(QStringLiteral("Bouton"));
         button->setGeometry(8 + 80 * column, 16, 73, 57);
     }
+    auto* place = new QLineEdit(window.get());
+    place->setPlaceholderText(QStringLiteral("Lieu de naissance (Ctrl+F)"));
+    place->setClearButtonEnabled(true);
+    place->setGeometry(273, 8, 209, 21);
     auto* reading_box = new QGroupBox(QStringLiteral("Ce que dit le numéro"), window.get());
-    reading_box->setGeometry(273, 8, 209, 281);
+    reading_box->setGeometry(273, 33, 209, 256);
     auto* reading =
         new QLabel(QStringLiteral("Homme, né en janvier 2000 dans l'Ain."), reading_box);
     reading->setWordWrap(true);

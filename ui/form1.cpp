@@ -1,7 +1,9 @@
 #include "ui/form1.h"
 
 #include "logic/logic.h"
+#include "logic/places/places.h"
 #include "logic/reading/number_reading.h"
+#include "logic/reading/place_comparison.h"
 #include "runtime/core/resume_next.h"
 #include "runtime/qt/command_button.h"
 #include "runtime/qt/decimal_separator.h"
@@ -14,6 +16,7 @@
 #include "ui/list_window.h"
 #include "ui/number_reading_box.h"
 #include "ui/pictures.h"
+#include "ui/place_search_field.h"
 #include "ui/this_month.h"
 
 #include <QComboBox>
@@ -23,6 +26,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolButton>
 #include <array>
 #include <optional>
@@ -35,7 +39,8 @@ using runtime::TwipsRect;
 
 // The window as it was drawn, 4095 twips wide, with what the number says to the right of it.
 constexpr TwipsRect client_area{0, 0, 7350, 4890};
-constexpr TwipsRect number_reading_place{4095, 120, 3135, 4215};
+constexpr TwipsRect place_search_place{4095, 120, 3135, 315};
+constexpr TwipsRect number_reading_place{4095, 495, 3135, 3840};
 constexpr TwipsRect list_opening_place{4095, 4440, 3135, 375};
 const QColor field_colour(192, 255, 255); // light cyan
 const QColor key_colour(192, 255, 192);   // light green
@@ -245,10 +250,33 @@ void Form1::build_key_display() {
 void Form1::build_number_reading() {
     number_reading_ = new NumberReadingBox(this);
     number_reading_->setGeometry(runtime::to_pixels(number_reading_place));
+    build_place_search();
     for (runtime::DropDownField* field : {TextSEX, TextAN, TextMOI, TextDEP, TextCOM, TextRANG}) {
         connect(field, &QComboBox::editTextChanged, this, &Form1::fields_changed);
     }
     show_number_reading();
+}
+
+// « Lieu de naissance » above the reading: the name typed is compared with the number's place,
+// and a place chosen among those proposed fills the department and commune fields. Ctrl+F
+// reaches it from anywhere in the window.
+void Form1::build_place_search() {
+    place_search_ = new PlaceSearchField(
+        [this] { return birth_days(read_number(field_texts(), this_month())); }, this);
+    place_search_->setGeometry(runtime::to_pixels(place_search_place));
+    connect(place_search_, &QLineEdit::textChanged, this, &Form1::show_number_reading);
+    connect(place_search_, &PlaceSearchField::place_chosen, this, &Form1::put_place);
+    auto* shortcut = new QShortcut(QKeySequence::Find, this);
+    connect(shortcut, &QShortcut::activated, this, [this] {
+        place_search_->setFocus(Qt::ShortcutFocusReason);
+        place_search_->selectAll();
+    });
+}
+
+void Form1::put_place(std::uint32_t key) {
+    const QString code = QString::fromStdString(places::commune_code(key));
+    TextDEP->setEditText(code.left(2));
+    TextCOM->setEditText(code.mid(2));
 }
 
 // A list pasted into any field, or dropped on it, goes to the list window instead; a button
@@ -309,8 +337,9 @@ void Form1::fields_changed() {
 
 void Form1::show_number_reading() {
     const KeyInputs fields = field_texts();
-    number_reading_->show_reading(read_number(fields, this_month()),
-                                  calculated_fields_ && *calculated_fields_ != fields);
+    const NumberReading reading = read_number(fields, this_month());
+    number_reading_->show_reading(reading, calculated_fields_ && *calculated_fields_ != fields,
+                                  compare_place(reading, place_search_->text().toStdString()));
 }
 
 // The key display keeps the key of the last "Calculer" whatever the fields hold since: the

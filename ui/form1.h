@@ -3,6 +3,7 @@
 #include "logic/logic.h"
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@ namespace vardelis {
 class KeyCopies;
 class ListWindow;
 class NumberReadingBox;
+class PlaceSearchField;
 
 namespace runtime {
 class DropDownField;
@@ -58,6 +60,9 @@ private:
     void build_key_display();
     void build_buttons();
     void build_number_reading();
+    void build_place_search();
+    // A place chosen by name: its department and commune codes go into those fields.
+    void put_place(std::uint32_t key);
     void build_list_opening();
     void set_window_look();
     // As soon as any field changes: what the six parts say, and what the key display copies; the
@@ -102,6 +107,7 @@ private:
     QToolButton* Command2 = nullptr;
     QToolButton* Command3 = nullptr;
     NumberReadingBox* number_reading_ = nullptr;
+    PlaceSearchField* place_search_ = nullptr;
     KeyCopies* key_copies_ = nullptr;
     QPushButton* check_a_list_ = nullptr;
     ListWindow* list_window_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/number_reading_box.h"
 
+#include "logic/reading/place_search_in_french.h"
 #include "logic/reading/reading_in_french.h"
 #include "ui/verdict_look.h"
 
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vardelis {
 namespace {
@@ -45,14 +47,18 @@ NumberReadingBox::NumberReadingBox(QWidget* parent)
     layout->addWidget(text_, 1);
 }
 
-void NumberReadingBox::show_reading(const NumberReading& reading,
-                                    bool key_shown_is_another_numbers) {
-    weight_ = reading.weight();
+void NumberReadingBox::show_reading(const NumberReading& reading, bool key_shown_is_another_numbers,
+                                    const std::optional<PlaceComparison>& comparison) {
+    weight_ = std::max(reading.weight(), comparison ? comparison->weight() : Weight::nothing);
     verdict_->setText(QString::fromStdString(verdict_in_french(weight_)));
     QString text = QString::fromStdString(in_french(reading));
     if (key_shown_is_another_numbers) {
         text.prepend(QStringLiteral("La clé affichée est celle du numéro précédent\u00A0: cliquez "
                                     "sur Calculer.\n\n"));
+    }
+    if (comparison) {
+        text.prepend(QString::fromStdString(comparison_in_french(*comparison)) +
+                     QStringLiteral("\n\n"));
     }
     text_->setText(text);
     paint_verdict();

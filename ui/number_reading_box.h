@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logic/reading/number_reading.h"
+#include "logic/reading/place_comparison.h"
 
 #include <QGroupBox>
 
@@ -16,8 +17,10 @@ class NumberReadingBox : public QGroupBox {
 public:
     explicit NumberReadingBox(QWidget* parent);
 
-    // Shows the reading, after a line saying so when the key shown is that of another number.
-    void show_reading(const NumberReading& reading, bool key_shown_is_another_numbers);
+    // Shows the reading, after a line saying so when the key shown is that of another number, and
+    // first how the place of birth typed compares with the number's, if it does.
+    void show_reading(const NumberReading& reading, bool key_shown_is_another_numbers,
+                      const std::optional<PlaceComparison>& comparison);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -40,7 +40,7 @@ struct Commune {
     std::uint32_t today_key = 0;
     std::string renamed_today;
 
-    // The last day of a period, the day before the next one starts (no_end for the last).
+    // The day after a period's last: the next one's first day (no_end for the last).
     [[nodiscard]] std::int32_t end_of(std::size_t period) const;
 };
 

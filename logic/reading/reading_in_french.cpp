@@ -1,6 +1,7 @@
 #include "logic/reading/reading_in_french.h"
 
 #include "logic/reading/french_dates.h"
+#include "logic/reading/written_code.h"
 
 #include <algorithm>
 #include <array>
@@ -38,12 +39,6 @@ std::string joined(const std::vector<std::string>& pieces, std::string_view betw
         text += piece;
     }
     return text;
-}
-
-// A code as the number writes it: its department's two characters, then the rest ("75 012").
-std::string written_code(std::string_view code) {
-    return code.size() < 3 ? std::string(code)
-                           : concat({code.substr(0, 2), no_break_space, code.substr(2)});
 }
 
 // "à Versailles", and "au Havre", "aux Lilas", "dans l'archipel des Kerguelen", "sur l'île de
@@ -279,7 +274,7 @@ std::string line_of(const Finding& finding) {
         return concat({"Le mois ", finding.code, " n'est pas un mois du calendrier."});
     case Finding::Kind::extension_code:
         return concat({"Code ", finding.code, colon, "code d'extension de ", finding.name, " (",
-                       written_code(finding.about),
+                       french::written_code(finding.about),
                        "), pour les naissances au-delà de la 999e du mois."});
     case Finding::Kind::no_commune_then:
         return concat({"Aucune commune ", finding.code, " ", finding.where, " en ", when,
@@ -293,7 +288,8 @@ std::string line_of(const Finding& finding) {
                        finding.others.empty() ? "" : when, others(finding.others), "."});
     case Finding::Kind::department_not_yet:
         return concat({finding.code, " n'existait pas en ", when, colon, finding.name,
-                       " était alors ", written_code(finding.about), " (", finding.where, ")."});
+                       " était alors ", french::written_code(finding.about), " (", finding.where,
+                       ")."});
     case Finding::Kind::country_not_known:
         return concat({"Pas de pays ", finding.code, " connu dans la liste des pays."});
     case Finding::Kind::earlier_century:

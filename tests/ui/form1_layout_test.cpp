@@ -103,7 +103,8 @@ private slots:
             }
         }
         names.sort();
-        QCOMPARE(names, (QStringList{"CheckAList",
+        QCOMPARE(names, (QStringList{"BirthPlaceSearch",
+                                     "CheckAList",
                                      "Command1",
                                      "Command2",
                                      "Command3",
@@ -325,7 +326,9 @@ private slots:
     void number_reading_beside_the_window() {
         auto* box = control<QGroupBox>("NumberReading");
         QCOMPARE(box->parentWidget(), &form_);
-        QCOMPARE(box->geometry(), QRect(4095 / 15, 120 / 15, 3135 / 15, 4215 / 15));
+        QCOMPARE(box->geometry(), QRect(4095 / 15, 495 / 15, 3135 / 15, 3840 / 15));
+        QCOMPARE(control<QLineEdit>("BirthPlaceSearch")->geometry(),
+                 QRect(4095 / 15, 120 / 15, 3135 / 15, 315 / 15));
         QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name),
                  QStringLiteral("Ce que dit le numéro"));
         for (const char* name : {"NumberReadingVerdict", "NumberReadingText"}) {
@@ -338,7 +341,8 @@ private slots:
         QVERIFY(control<QLabel>("NumberReadingVerdict")->font().bold());
         auto* reading = control<QLabel>("NumberReadingText");
         // The longest readings: two centuries each with a renamed place, a warning on each
-        // part, a country renamed since; each after the line on a key of another number.
+        // part, a country renamed since; each after a long comparison with a place typed and the
+        // line on a key of another number.
         for (const KeyInputs& parts :
              {KeyInputs{"5", "24", "05", "24", "291", "x"},
               KeyInputs{"3", "70", "13", "04", "070", "-"},
@@ -347,6 +351,9 @@ private slots:
               KeyInputs{"1", "62", "12", "91", "123", "1"},
               KeyInputs{"2", "x", "45", "984", "2A0", "-"}, KeyInputs{"", "", "", "", "", ""}}) {
             const QString text =
+                QStringLiteral("Le numéro dit Paris 15e arrondissement (75\u00A0215)\u00A0; "
+                               "Saint-Denis, en septembre 1975, c'est 93\u00A0066 ou "
+                               "97\u00A0411.\n\n") +
                 QStringLiteral("La clé affichée est celle du numéro précédent\u00A0: cliquez sur "
                                "Calculer.\n\n") +
                 QString::fromStdString(
