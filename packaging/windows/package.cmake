@@ -67,6 +67,17 @@ file(READ ${PROJECT_BINARY_DIR}/generated/licence-page-wrapped.txt licence_page)
 string(REGEX REPLACE "([^\n])\n([^\n])" "\\1 \\2" licence_page "${licence_page}")
 file(WRITE ${PROJECT_BINARY_DIR}/generated/licence-page.txt "${licence_page}")
 
+# What the install rules put in the installed folder, each file or folder once: the installer sets
+# them aside for an upgrade and removes them at uninstall (FOR_EACH_PART in NSIS.template.in),
+# the programs among them are signed, and check-parts.cmake stops the package build when cpack
+# stages anything else.
+set(VARDELIS_WINDOWS_PARTS vardelis.exe vardelis.com LISEZMOI.txt licences)
+set(CPACK_VARDELIS_WINDOWS_PARTS "${VARDELIS_WINDOWS_PARTS}")
+set(CPACK_VARDELIS_FOR_EACH_PART "")
+foreach(part IN LISTS VARDELIS_WINDOWS_PARTS)
+    string(APPEND CPACK_VARDELIS_FOR_EACH_PART "    !insertmacro EACH_PART ${part}\n")
+endforeach()
+
 set(CPACK_GENERATOR NSIS)
 set(CPACK_PACKAGE_FILE_NAME "vardelis-${PROJECT_VERSION}-win64-setup")
 set(CPACK_CUSTOM_INSTALL_VARIABLES "VARDELIS_PACKAGE=NSIS")
@@ -86,6 +97,7 @@ set(CPACK_MODULE_PATH ${CMAKE_CURRENT_SOURCE_DIR}/windows)
 # vardelis.com once staged and stripped, the installer and its uninstaller as NSIS writes them
 # (packaging/windows/project-config.cmake). The signatures it makes go to signatures/.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/project-config.cmake)
-set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/sign-program.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS
+    ${CMAKE_CURRENT_LIST_DIR}/check-parts.cmake ${CMAKE_CURRENT_LIST_DIR}/sign-program.cmake)
 set(CPACK_VARDELIS_SIGN ${PROJECT_SOURCE_DIR}/scripts/windows-release/sign)
 set(CPACK_VARDELIS_SIGNATURES ${PROJECT_BINARY_DIR}/signatures)
