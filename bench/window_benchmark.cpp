@@ -6,11 +6,10 @@
 
 #include "logic/logic.h"
 #include "runtime/qt/forms.h"
-#include "ui/application.h"
 #include "ui/form1.h"
 
-#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -207,14 +206,3 @@ BENCHMARK(BM_FillListsOneBatchEach)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FillListsOneCallPerItem)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BareFieldAndLabelChange)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Form1ReadingAfterAChange)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    vardelis::prepare_application(application);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-}

@@ -42,6 +42,16 @@ private:
         QTest::keyClicks(field(), name);
     }
 
+    // Chooses the proposal of that row as a person does: Down to it, then Enter.
+    void choose_row(int row) {
+        QAbstractItemView* list = field()->findChild<QCompleter*>()->popup();
+        QTRY_VERIFY(list->isVisible());
+        for (int down = 0; down <= row; ++down) {
+            QTest::keyClick(list, Qt::Key_Down);
+        }
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+
     QString reading() { return control<QLabel>(form_, "NumberReadingText")->text(); }
     QString verdict() { return control<QLabel>(form_, "NumberReadingVerdict")->text(); }
 
@@ -114,10 +124,7 @@ private slots:
         QCOMPARE(combo("TextCOM")->currentText(), QStringLiteral("158"));
         // Chosen from the start of its name, the place gives the field its whole name.
         type(QStringLiteral("grenob"));
-        QAbstractItemView* list = field()->findChild<QCompleter*>()->popup();
-        QTRY_VERIFY(list->isVisible());
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Return);
+        choose_row(0);
         QCOMPARE(combo("TextDEP")->currentText(), QStringLiteral("38"));
         QCOMPARE(combo("TextCOM")->currentText(), QStringLiteral("185"));
         QCOMPARE(field()->text(), QStringLiteral("Grenoble"));
@@ -131,10 +138,7 @@ private slots:
     void puts_a_country_and_an_overseas_commune_as_their_parts() {
         fill({"2", "80", "03", "", "", ""});
         type(QStringLiteral("espagne"));
-        QAbstractItemView* list = field()->findChild<QCompleter*>()->popup();
-        QTRY_VERIFY(list->isVisible());
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Return);
+        choose_row(0);
         QCOMPARE(combo("TextDEP")->currentText(), QStringLiteral("99"));
         QCOMPARE(combo("TextCOM")->currentText(), QStringLiteral("134"));
         fill({"2", "75", "06", "", "", ""});
@@ -142,11 +146,7 @@ private slots:
         const int row = static_cast<int>(
             field()->proposals().indexOf(QStringLiteral("Saint-Denis (La Réunion) 97\u00A0411")));
         QVERIFY2(row >= 0, qPrintable(field()->proposals().join(" | ")));
-        QTRY_VERIFY(list->isVisible());
-        for (int down = 0; down <= row; ++down) {
-            QTest::keyClick(list, Qt::Key_Down);
-        }
-        QTest::keyClick(list, Qt::Key_Return);
+        choose_row(row);
         QCOMPARE(combo("TextDEP")->currentText(), QStringLiteral("97"));
         QCOMPARE(combo("TextCOM")->currentText(), QStringLiteral("411"));
     }
