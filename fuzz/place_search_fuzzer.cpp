@@ -4,6 +4,7 @@
 
 #include "logic/places/place_search.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -18,12 +19,9 @@ bool is_folded(std::string_view name) {
     if (name.front() == ' ' || name.back() == ' ' || name.find("  ") != std::string_view::npos) {
         return false;
     }
-    for (const char c : name) {
-        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ')) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ';
+    });
 }
 
 } // namespace

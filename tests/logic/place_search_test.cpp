@@ -8,6 +8,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The names, codes, departments and dates come from the public data of data/ (INSEE's communes
@@ -35,15 +36,19 @@ std::vector<std::string> proposals(const char* typed, int year) {
     return texts;
 }
 
+// A name typed at a year, and a proposal made or not.
+struct NameRow {
+    const char* typed;
+    int year;
+    const char* proposal;
+};
+
 bool holds(const std::vector<std::string>& texts, const std::string& text) {
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
 TEST(FoldedName, IgnoresAccentsCaseHyphensApostrophesAndSaintsShortened) {
-    const struct {
-        const char* name;
-        const char* folded;
-    } rows[] = {
+    const std::vector<std::pair<const char*, const char*>> rows = {
         {"Saint-Étienne", "saint etienne"},
         {"ST-ÉTIENNE", "saint etienne"},
         {"  st   etienne ", "saint etienne"},
@@ -56,17 +61,13 @@ TEST(FoldedName, IgnoresAccentsCaseHyphensApostrophesAndSaintsShortened) {
         {"Ça\xff", "ca"},
         {"", ""},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(places::folded_name(row.name), row.folded) << row.name;
+    for (const auto& [name, folded] : rows) {
+        EXPECT_EQ(places::folded_name(name), folded) << name;
     }
 }
 
 TEST(PlaceIndex, ProposesThePlacesOfTheYearWithTheirDepartmentOfThen) {
-    const struct {
-        const char* typed;
-        int year;
-        const char* proposal;
-    } rows[] = {
+    const std::vector<NameRow> rows = {
         {"Grenoble", 1975, "Grenoble (Isère) 38\u00A0185"},
         {"saint-denis", 1975, "Saint-Denis (Seine-Saint-Denis) 93\u00A0066"},
         {"saint denis", 1975, "Saint-Denis (La Réunion) 97\u00A0411"},
@@ -96,11 +97,7 @@ TEST(PlaceIndex, ProposesThePlacesOfTheYearWithTheirDepartmentOfThen) {
 }
 
 TEST(PlaceIndex, ProposesNoPlaceOutsideItsYears) {
-    const struct {
-        const char* typed;
-        int year;
-        const char* proposal;
-    } rows[] = {
+    const std::vector<NameRow> rows = {
         {"saint-denis", 1960, "Saint-Denis (Seine-Saint-Denis) 93\u00A0066"},
         {"st denis", 1975, "Saint-Denis (Seine) 75\u00A0066"},
         {"argenteuil", 1990, "Argenteuil (Seine-et-Oise) 78\u00A0018"},
@@ -145,7 +142,7 @@ struct ComparisonRow {
 };
 
 TEST(ComparePlace, SaysWhetherTheNumberGivesThePlaceTyped) {
-    const ComparisonRow rows[] = {
+    const std::vector<ComparisonRow> rows = {
         {"a neighbouring town",
          {"1", "75", "06", "38", "158", "012"},
          "Grenoble",

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <array>
 
 namespace vardelis {
 
@@ -29,9 +30,10 @@ private:
     QComboBox* combo(const char* name) { return control<QComboBox>(form_, name); }
 
     void fill(const QStringList& parts) {
-        const char* names[] = {"TextSEX", "TextAN", "TextMOI", "TextDEP", "TextCOM", "TextRANG"};
-        for (int part = 0; part < 6; ++part) {
-            combo(names[part])->setEditText(parts[part]);
+        const std::array<const char*, 6> names = {"TextSEX", "TextAN",  "TextMOI",
+                                                  "TextDEP", "TextCOM", "TextRANG"};
+        for (std::size_t part = 0; part < names.size(); ++part) {
+            combo(names[part])->setEditText(parts[static_cast<int>(part)]);
         }
     }
 
