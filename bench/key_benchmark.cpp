@@ -2,33 +2,17 @@
 // "% 97", the key written as text. Both run on the same inputs in the same binary, so that their
 // ratio holds on a noisy machine.
 
+#include "bench/random_numbers.h"
 #include "logic/logic.h"
 
 #include <array>
 #include <benchmark/benchmark.h>
 #include <charconv>
 #include <cstdint>
-#include <random>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::vector<vardelis::KeyInputs> random_inputs() {
-    std::mt19937 random(97);
-    auto digits = [&](int count) {
-        std::string text;
-        for (int i = 0; i < count; ++i) {
-            text += static_cast<char>('0' + random() % 10);
-        }
-        return text;
-    };
-    std::vector<vardelis::KeyInputs> inputs(1024);
-    for (auto& input : inputs) {
-        input = {digits(1), digits(2), digits(2), digits(2), digits(3), digits(3)};
-    }
-    return inputs;
-}
 
 const vardelis::KeyInputs start_up_fields{"1", "00", "01", "01", "000", "000"};
 
@@ -58,7 +42,7 @@ void BM_ComputeKey_StartUpFields(benchmark::State& state) {
 }
 
 void BM_Baseline_Random13Digits(benchmark::State& state) {
-    const auto inputs = random_inputs();
+    const auto inputs = vardelis::bench::random_numbers();
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(baseline_key(inputs[i++ % inputs.size()]));
@@ -66,7 +50,7 @@ void BM_Baseline_Random13Digits(benchmark::State& state) {
 }
 
 void BM_ComputeKey_Random13Digits(benchmark::State& state) {
-    const auto inputs = random_inputs();
+    const auto inputs = vardelis::bench::random_numbers();
     std::size_t i = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(vardelis::compute_key(inputs[i++ % inputs.size()], ","));

@@ -4,35 +4,19 @@
 // in the same binary. A reading must stay well under a millisecond, so that the window follows
 // each key pressed.
 
+#include "bench/random_numbers.h"
 #include "logic/logic.h"
 #include "logic/reading/number_reading.h"
 #include "logic/reading/reading_in_french.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr std::chrono::year_month today = std::chrono::year{2026} / std::chrono::December;
-
-std::vector<vardelis::KeyInputs> random_numbers() {
-    std::mt19937 random(97);
-    auto digits = [&](int count) {
-        std::string text;
-        for (int i = 0; i < count; ++i) {
-            text += static_cast<char>('0' + random() % 10);
-        }
-        return text;
-    };
-    std::vector<vardelis::KeyInputs> numbers(1024);
-    for (auto& number : numbers) {
-        number = {digits(1), digits(2), digits(2), digits(2), digits(3), digits(3)};
-    }
-    return numbers;
-}
 
 const std::vector<vardelis::KeyInputs> real_looking = {
     {"1", "85", "05", "78", "646", "084"}, {"1", "24", "05", "24", "291", "001"},
@@ -58,10 +42,10 @@ std::string key(const vardelis::KeyInputs& number) {
 }
 
 void BM_ComputeKey_Random(benchmark::State& state) {
-    over(state, random_numbers(), key);
+    over(state, vardelis::bench::random_numbers(), key);
 }
 void BM_Reading_Random(benchmark::State& state) {
-    over(state, random_numbers(), reading_in_french);
+    over(state, vardelis::bench::random_numbers(), reading_in_french);
 }
 void BM_ComputeKey_RealLooking(benchmark::State& state) {
     over(state, real_looking, key);
